@@ -68,6 +68,25 @@ inline std::shared_ptr<clsAsta> asta(const clsNodo& nodo, int posizione) {
     return nodo.Asta->Item(posizione);
 }
 
+// Inputs common to every notch: b the narrower of two bar widths (the first kept on a tie),
+// the strengths of the notched bar and the thrust of the loaded bar.
+struct Dente {
+    float b;     // mm
+    float fc0d;  // N/mm²
+    float fc90d; // N/mm²
+    float N;     // N
+};
+
+inline Dente leggiDente(const clsNodo& nodo, int larghezza1, int larghezza2, int intagliata,
+                        int caricata) {
+    Dente d;
+    d.b = minore(asta(nodo, larghezza1)->Base, asta(nodo, larghezza2)->Base);
+    d.fc0d = asta(nodo, intagliata)->Res_Fc0d;
+    d.fc90d = asta(nodo, intagliata)->Res_Fc90d;
+    d.N = newton(asta(nodo, caricata)->SforzoAssiale);
+    return d;
+}
+
 // Support check of the tie–rafter joints: effective bearing length and compression
 // perpendicular to the grain over the support. La and h (rafter height) in mm.
 inline void verificaAppoggio(clsNodo& nodo, float La, float h) {

@@ -10,11 +10,8 @@ void clsGenVerNodi::VerNodoCPDS(bool& Procedi, std::int16_t NNodo) {
     auto nodo = this->nodo(NNodo);
     const double pi = PiGreco();
 
-    const float b = minore(asta(*nodo, 1)->Base, asta(*nodo, 2)->Base);
+    const auto [b, fc0d, fc90d, N] = leggiDente(*nodo, 1, 2, 1, 2);
     const float h = mm(asta(*nodo, 2)->Altezza);
-    const float fc0d = asta(*nodo, 1)->Res_Fc0d;
-    const float fc90d = asta(*nodo, 1)->Res_Fc90d;
-    const float N = newton(asta(*nodo, 2)->SforzoAssiale);
 
     if (asta(*nodo, 2)->Angolo == 0) {
         avvisa("Impossibile eseguire Verifica\nL'angolo di inclinazione del Puntone risulta =0.", false);

@@ -43,11 +43,8 @@ bool verificaLato(clsNodo& nodo, const Lato& s, Avvisa avvisa) {
     const double pi = PiGreco();
     const int I = s.barra;
 
-    const float b = minore(asta(nodo, I)->Base, asta(nodo, 2)->Base);
+    const auto [b, fc0d, fc90d, N] = leggiDente(nodo, I, 2, 2, I);
     const float h = mm(asta(nodo, I)->Altezza);
-    const float fc0d = asta(nodo, 2)->Res_Fc0d;
-    const float fc90d = asta(nodo, 2)->Res_Fc90d;
-    const float N = newton(asta(nodo, I)->SforzoAssiale);
 
     if (asta(nodo, I)->Angolo == 0) {
         avvisa(s.messaggio);

@@ -29,10 +29,7 @@ template <class Avvisa>
 bool verificaLato(clsNodo& nodo, const Lato& s, Avvisa avvisa) {
     const int I = s.barra;
 
-    const float b = minore(asta(nodo, I)->Base, asta(nodo, 2)->Base);
-    const float fc0d = asta(nodo, 2)->Res_Fc0d;
-    const float fc90d = asta(nodo, 2)->Res_Fc90d;
-    const float N = newton(asta(nodo, I)->SforzoAssiale);
+    const auto [b, fc0d, fc90d, N] = leggiDente(nodo, I, 2, 2, I);
 
     if (asta(nodo, I)->Angolo == 0) {
         avvisa(s.messaggio);

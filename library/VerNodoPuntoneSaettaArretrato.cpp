@@ -30,12 +30,9 @@ void clsGenVerNodi::VerNodoPSDA(bool& Procedi, std::int16_t NNodo) {
         Procedi = false;
     };
 
-    const float b = minore(asta(*nodo, 2)->Base, asta(*nodo, 3)->Base);
+    const auto [b, fc0d, fc90d, N] = leggiDente(*nodo, 2, 3, 2, 3);
     const float h = mm(asta(*nodo, 3)->Altezza);
-    const float fc0d = asta(*nodo, 2)->Res_Fc0d;
-    const float fc90d = asta(*nodo, 2)->Res_Fc90d;
     const float tv = mm(nodo->tv);
-    const float N = newton(asta(*nodo, 3)->SforzoAssiale);
 
     const float a = radianti(asta(*nodo, 3)->Angolo);
     const float teta = radianti((180.0 - asta(*nodo, 1)->Angolo) - asta(*nodo, 3)->Angolo);
