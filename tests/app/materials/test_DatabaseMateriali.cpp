@@ -54,7 +54,7 @@ TEST(TestoErrore, NumberWithBlankUnlessNegativeThenTwoLineFeeds)
               QStringLiteral("Errore N.-2147217865 nella lettura del Database.\n\nd"));
 }
 
-TEST(ModelloMateriali, BuiltTemplateHoldsEveryClassOfTheCsvInOrder)
+TEST(ModelloDalvex, BuiltTemplateHoldsEveryClassOfTheCsvInOrder)
 {
     QFile csv(QStringLiteral(TREVON_CLASSI_CSV));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly | QIODevice::Text)) << TREVON_CLASSI_CSV;
@@ -89,7 +89,7 @@ TEST(ModelloMateriali, BuiltTemplateHoldsEveryClassOfTheCsvInOrder)
     EXPECT_EQ(EseguiSuFile(copia, QStringLiteral("SELECT COUNT(*) FROM Legno")).value(0).toInt(), numero);
 }
 
-TEST(ModelloMateriali, TableHasTheFieldsInOrderAndAPositiveUniqueNumber)
+TEST(ModelloDalvex, TableHasTheFieldsInOrderAndAPositiveUniqueNumber)
 {
     QTemporaryDir cartella;
     const QString copia = cartella.filePath(QStringLiteral("modello.db"));
