@@ -36,6 +36,39 @@ QString descrizione(const QSqlError& errore)
     return testo.isEmpty() ? errore.text().trimmed() : testo;
 }
 
+// A refused write told in Italian, with the engine's own words after it.
+QString descrizioneScrittura(const QSqlError& errore)
+{
+    const int numero = numeroNativo(errore);
+    QString frase;
+    switch (numero) {
+    case 1555:   // primary key
+    case 2067:   // unique
+        frase = QStringLiteral("Il numero del materiale è già assegnato a un altro materiale dell'archivio.");
+        break;
+    case 275:    // check
+        frase = QStringLiteral("Il numero del materiale deve essere un numero intero maggiore di zero.");
+        break;
+    case 20:     // mismatch
+        frase = QStringLiteral("Valore non ammesso per un campo del materiale.");
+        break;
+    default:
+        switch (numero & 0xff) {
+        case 5:  // busy
+        case 6:  // locked
+            frase = QStringLiteral("Il database dei materiali è occupato da un altro programma.");
+            break;
+        case 8:  // read-only
+            frase = QStringLiteral("Il database dei materiali è in sola lettura.");
+            break;
+        default:
+            break;
+        }
+    }
+    const QString motore = descrizione(errore);
+    return frase.isEmpty() ? motore : frase + QStringLiteral(" (") + motore + QStringLiteral(")");
+}
+
 enum class Tipo { Intero, Testo, Decimale, Libero };
 
 Tipo tipoCampo(const QString& nome)
@@ -334,7 +367,7 @@ bool RecordsetMateriali::scrivi(const Riga& riga)
     }
 
     if (!db.transaction())
-        return fallisci(descrizione(db.lastError()), numeroNativo(db.lastError()));
+        return fallisci(descrizioneScrittura(db.lastError()), numeroNativo(db.lastError()));
     QSqlQuery q(db);
     q.prepare(sql);
     for (const QVariant& p : parametri)
@@ -343,7 +376,7 @@ bool RecordsetMateriali::scrivi(const Riga& riga)
         const QSqlError errore = q.lastError();
         q.finish();
         db.rollback();
-        return fallisci(descrizione(errore), numeroNativo(errore));
+        return fallisci(descrizioneScrittura(errore), numeroNativo(errore));
     }
     if (q.numRowsAffected() != 1) {
         const int toccati = q.numRowsAffected();
@@ -357,7 +390,7 @@ bool RecordsetMateriali::scrivi(const Riga& riga)
     if (!db.commit()) {
         const QSqlError errore = db.lastError();
         db.rollback();
-        return fallisci(descrizione(errore), numeroNativo(errore));
+        return fallisci(descrizioneScrittura(errore), numeroNativo(errore));
     }
     return true;
 }

@@ -111,11 +111,12 @@ TEST_F(Recordset, DuplicateOrInvalidNumberIsRefusedAndNothingIsLost)
     struct Caso {
         const char* nome;
         QVariant numero;
+        QString motivo;   // the Italian sentence of the refusal
     };
     const Caso casi[] = {
-        {"number in use", QVariant(12)},
-        {"zero", QVariant(0)},
-        {"negative", QVariant(-3)},
+        {"number in use", QVariant(12), QStringLiteral("Il numero del materiale è già assegnato")},
+        {"zero", QVariant(0), QStringLiteral("maggiore di zero")},
+        {"negative", QVariant(-3), QStringLiteral("maggiore di zero")},
     };
     for (const Caso& caso : casi) {
         SCOPED_TRACE(caso.nome);
@@ -123,7 +124,7 @@ TEST_F(Recordset, DuplicateOrInvalidNumberIsRefusedAndNothingIsLost)
         ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Numero"), caso.numero));
         ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Classe"), QStringLiteral("Doppione")));
         EXPECT_FALSE(rs->Update());
-        EXPECT_FALSE(rs->Errore().isEmpty());
+        EXPECT_TRUE(rs->Errore().contains(caso.motivo)) << rs->Errore().toStdString();
         EXPECT_TRUE(rs->ModificaInSospeso());
         rs->CancelUpdate();
         EXPECT_FALSE(rs->ModificaInSospeso());
