@@ -158,3 +158,13 @@ TEST_F(ApriDocumentoProva, PrefixesAreCaseSensitive)
     EXPECT_TRUE(avvisi.ricevuti[0].avviso.testo.startsWith(QStringLiteral("Il file specificato:\nHTTP://")));
     EXPECT_TRUE(avvisi.ricevuti[1].avviso.testo.startsWith(QStringLiteral("Il file specificato:\nMailto:")));
 }
+
+TEST_F(ApriDocumentoProva, OpenerStillRunningAfterTheWaitCountsAsOpened)
+{
+    // A generic launcher keeps xdg-open in the foreground while the viewer is open.
+    ImpostaApritore(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("sleep 4; exit 4"),
+                                                QStringLiteral("apritore")});
+    ApriDocumento(documento);
+    EXPECT_TRUE(avvisi.ricevuti.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
