@@ -1,7 +1,8 @@
 # One entry point: make deps | build | test | run
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-DEB_PACKAGES := g++ cmake make libgtest-dev
+DEB_PACKAGES := g++ cmake make libgtest-dev \
+  qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-translations-l10n fonts-liberation xvfb xauth
 
 .PHONY: deps build test run clean
 
@@ -23,7 +24,7 @@ test: deps build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 run: deps build
-	@echo "The program Trevon-SL is not built yet: only the calculation library exists." >&2; exit 1
+	$(BUILD_DIR)/app/Trevon-SL
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,0 +1,220 @@
+#include "materials/DatabaseMateriali.h"
+
+#include "materials/RecordsetMateriali.h"
+#include "shell/ModuloTrevon.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace DatabaseMateriali {
+
+QString PercorsoDatabase;
+QString PercorsoModello;
+
+namespace {
+
+QString& cartellaApplicazioneImpostata()
+{
+    static QString c;
+    return c;
+}
+
+QString& cartellaDatiImpostata()
+{
+    static QString c;
+    return c;
+}
+
+QString connessione() { return QString::fromLatin1(NomeConnessione); }
+
+// The description of a database error as the engine gives it.
+QString descrizione(const QSqlError& errore)
+{
+    const QString testo = errore.databaseText().trimmed();
+    return testo.isEmpty() ? errore.text().trimmed() : testo;
+}
+
+// Fails on a missing, damaged or foreign file: SQLite reads the file only at the first query.
+bool verificaArchivio(const QSqlDatabase& db, QString& errore)
+{
+    QSqlQuery q(db);
+    if (q.exec(QStringLiteral("SELECT Numero, Classe, Descrizione, Fmk, Ft0k, Ft90k, Fc0k, Fc90k, "
+                              "Fvk, E0mean, E05, E90mean, Gmean, rok FROM Legno LIMIT 1")))
+        return true;
+    errore = descrizione(q.lastError());
+    return false;
+}
+
+}  // namespace
+
+bool HaLetteraUnita(const QString& cartella)
+{
+    return cartella.size() >= 2 && cartella.at(1) == u':' && cartella.at(0).isLetter() &&
+           cartella.at(0).unicode() < 128;
+}
+
+QString PercorsoDatabaseSuUnita(const QString& cartellaApplicazione)
+{
+    const QString nome = QString::fromLatin1(NomeDatabase);
+    const QChar terzo = cartellaApplicazione.size() > 2 ? cartellaApplicazione.at(2) : QChar();
+    if (terzo == u'\\' || terzo == u'/')
+        return cartellaApplicazione.left(3) + nome;
+    return cartellaApplicazione.left(2) + QStringLiteral("\\") + nome;
+}
+
+QString PercorsoDatabasePer(const QString& cartellaApplicazione, const QString& cartellaDati)
+{
+    if (HaLetteraUnita(cartellaApplicazione))
+        return PercorsoDatabaseSuUnita(cartellaApplicazione);
+    return QDir(cartellaDati).filePath(QString::fromLatin1(NomeDatabase));
+}
+
+QString PercorsoModelloPer(const QString& cartellaApplicazione)
+{
+    const QString nome = QString::fromLatin1(NomeModello);
+    if (cartellaApplicazione.endsWith(u'\\') || cartellaApplicazione.endsWith(u'/'))
+        return cartellaApplicazione + nome;
+    const QChar separatore = cartellaApplicazione.contains(u'\\') ? u'\\' : u'/';
+    return cartellaApplicazione + separatore + nome;
+}
+
+void ImpostaCartelle(const QString& cartellaApplicazione, const QString& cartellaDati)
+{
+    cartellaApplicazioneImpostata() = cartellaApplicazione;
+    cartellaDatiImpostata() = cartellaDati;
+}
+
+QString CartellaApplicazione()
+{
+    return cartellaApplicazioneImpostata().isEmpty() ? QCoreApplication::applicationDirPath()
+                                                     : cartellaApplicazioneImpostata();
+}
+
+QString CartellaDati()
+{
+    return cartellaDatiImpostata().isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+               : cartellaDatiImpostata();
+}
+
+QString TestoErroreLettura(int numero, const QString& descrizione)
+{
+    return QStringLiteral("Errore N.") + (numero >= 0 ? QStringLiteral(" ") : QString()) +
+           QString::number(numero) + QStringLiteral(" nella lettura del Database.\n\n") +
+           descrizione;
+}
+
+void ImpostaPercorsiArchivio()
+{
+    PercorsoDatabase.clear();
+    PercorsoModello = PercorsoModelloPer(CartellaApplicazione());
+}
+
+void InizializzaDatabaseMateriali()
+{
+    using namespace ModuloTrevon;
+    ImpostaPercorsiArchivio();
+    const QString cartellaDati = CartellaDati();
+    PercorsoDatabase = PercorsoDatabasePer(CartellaApplicazione(), cartellaDati);
+
+    if (QFileInfo(PercorsoDatabase).isFile()) {
+        ApriDatabaseMateriali();
+        return;
+    }
+
+    if (!QFileInfo::exists(PercorsoModello)) {
+        Beep();
+        MsgBox(QStringLiteral("Impossibile gestire il database dei materiali.\n\n"
+                              "Il file distribuito con il programma: \r") +
+                   PercorsoModello +
+                   QStringLiteral("\r\nnon esiste.\n\nCopiare tale file nella directory di "
+                                  "installazione del software o reinstallare lo stesso.\n"),
+               Pulsanti::OK, Icona::Nessuna, QStringLiteral("ERRORE SISTEMA SOFTWARE"));
+        return;
+    }
+
+    QString errore;
+    if (!HaLetteraUnita(CartellaApplicazione()) && !QDir().mkpath(cartellaDati))
+        errore = QStringLiteral("Impossibile creare la cartella ") + QDir::toNativeSeparators(cartellaDati);
+    if (errore.isEmpty()) {
+        QFile modello(PercorsoModello);
+        // QFile::copy never replaces an existing file, so an archive that appeared meanwhile
+        // is kept.
+        if (!modello.copy(PercorsoDatabase))
+            errore = modello.errorString();
+        else
+            // The copy inherits the template's mode; an installed read-only template would
+            // otherwise give an archive no sheet can write to.
+            QFile::setPermissions(PercorsoDatabase, QFile::permissions(PercorsoDatabase) |
+                                                        QFileDevice::ReadOwner |
+                                                        QFileDevice::WriteOwner);
+    }
+    if (!errore.isEmpty()) {
+        Beep();
+        MsgBox(QStringLiteral("Impossibile gestire il database dei materiali.\n\n"
+                              "Errore nella inizializzazione dello stesso \r") +
+                   PercorsoDatabase + QStringLiteral("\r\n") + errore + QStringLiteral("\n\n"),
+               Pulsanti::OK, Icona::Nessuna, QStringLiteral("ERRORE CREAZIONE DATABASE MATERIALI"));
+        return;
+    }
+    ApriDatabaseMateriali();
+}
+
+void ApriDatabaseMateriali()
+{
+    QString errore;
+    {
+        if (QSqlDatabase::contains(connessione()))
+            QSqlDatabase::removeDatabase(connessione());
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connessione());
+        // Read-write without create: a missing file is an error, never a new empty archive.
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(PercorsoDatabase).absoluteFilePath())
+                               .toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=rw"));
+        if (PercorsoDatabase.trimmed().isEmpty())
+            errore = QStringLiteral("Percorso del database dei materiali non definito.");
+        else if (!db.open())
+            errore = descrizione(db.lastError());
+        else
+            verificaArchivio(db, errore);
+    }
+    if (errore.isEmpty())
+        return;
+    ModuloTrevon::MsgBox(errore, ModuloTrevon::Pulsanti::OK, ModuloTrevon::Icona::Nessuna,
+                         QStringLiteral("Sub: Apri Database Materiali"));
+    PercorsoDatabase.clear();
+    ChiudiDatabaseMateriali();
+}
+
+void ChiudiDatabaseMateriali()
+{
+    if (!QSqlDatabase::contains(connessione()))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connessione(), false);
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(connessione());
+}
+
+void ApriRecordset(std::shared_ptr<RecordsetMateriali>& rs, const QString& sql, QString& errText)
+{
+    errText.clear();
+    auto nuovo = std::make_shared<RecordsetMateriali>();
+    if (!nuovo->Apri(sql, connessione())) {
+        errText = TestoErroreLettura(nuovo->NumeroErrore(), nuovo->Errore());
+        return;
+    }
+    rs = std::move(nuovo);
+}
+
+}  // namespace DatabaseMateriali

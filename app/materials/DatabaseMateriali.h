@@ -1,0 +1,37 @@
+#pragma once
+#include <QString>
+#include <memory>
+
+class RecordsetMateriali;
+
+// The materials archive: where its file lives, its provisioning from the template distributed
+// with the program, the one connection and the record sets opened on it.
+namespace DatabaseMateriali {
+extern QString PercorsoDatabase;   // working database; empty when opening it failed
+extern QString PercorsoModello;    // template distributed with the program
+void InizializzaDatabaseMateriali();
+void ImpostaPercorsiArchivio();
+void ApriDatabaseMateriali();
+void ChiudiDatabaseMateriali();
+void ApriRecordset(std::shared_ptr<RecordsetMateriali>& rs, const QString& sql, QString& errText);
+
+inline constexpr const char* NomeConnessione = "cnMateriali";
+inline constexpr const char* NomeDatabase = "MaterialiQor.dms";
+inline constexpr const char* NomeModello = "DalvexQOR.DEF";
+
+// Path rules. A folder that begins with a drive letter keeps the archive in the drive's root;
+// any other folder keeps it in cartellaDati (the per-user data folder).
+bool HaLetteraUnita(const QString& cartella);
+QString PercorsoDatabaseSuUnita(const QString& cartellaApplicazione);  // drive-letter rule
+QString PercorsoDatabasePer(const QString& cartellaApplicazione, const QString& cartellaDati);
+QString PercorsoModelloPer(const QString& cartellaApplicazione);
+
+// The folders provisioning uses: by default the application's folder and
+// QStandardPaths::AppDataLocation. Tests point them at temporary folders; empty restores.
+void ImpostaCartelle(const QString& cartellaApplicazione, const QString& cartellaDati);
+QString CartellaApplicazione();
+QString CartellaDati();
+
+// "Errore N." + number (a blank before a number that is not negative) + the rest of the text.
+QString TestoErroreLettura(int numero, const QString& descrizione);
+}

@@ -1,0 +1,527 @@
+#include "materials/RecordsetMateriali.h"
+
+#include <QLocale>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The set's own error numbers, for failures the database does not see.
+constexpr int ErroreConnessione = 3709;   // no open connection
+constexpr int ErroreOperazione = 3021;    // no current record, or an unusable field or value
+
+const QString Tabella = QStringLiteral("Legno");
+
+QString nomeSql(const QString& nome)
+{
+    return QLatin1Char('"') + QString(nome).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+int numeroNativo(const QSqlError& errore)
+{
+    bool ok = false;
+    const int numero = errore.nativeErrorCode().toInt(&ok);
+    return ok ? numero : 0;
+}
+
+QString descrizione(const QSqlError& errore)
+{
+    const QString testo = errore.databaseText().trimmed();
+    return testo.isEmpty() ? errore.text().trimmed() : testo;
+}
+
+// A refused write told in Italian, with the engine's own words after it.
+QString descrizioneScrittura(const QSqlError& errore)
+{
+    const int numero = numeroNativo(errore);
+    QString frase;
+    switch (numero) {
+    case 1555:   // primary key
+    case 2067:   // unique
+        frase = QStringLiteral("Il numero del materiale è già assegnato a un altro materiale dell'archivio.");
+        break;
+    case 275:    // check
+        frase = QStringLiteral("Il numero del materiale deve essere un numero intero maggiore di zero.");
+        break;
+    case 20:     // mismatch
+        frase = QStringLiteral("Valore non ammesso per un campo del materiale.");
+        break;
+    default:
+        switch (numero & 0xff) {
+        case 5:  // busy
+        case 6:  // locked
+            frase = QStringLiteral("Il database dei materiali è occupato da un altro programma.");
+            break;
+        case 8:  // read-only
+            frase = QStringLiteral("Il database dei materiali è in sola lettura.");
+            break;
+        default:
+            break;
+        }
+    }
+    const QString motore = descrizione(errore);
+    return frase.isEmpty() ? motore : frase + QStringLiteral(" (") + motore + QStringLiteral(")");
+}
+
+enum class Tipo { Intero, Testo, Decimale, Libero };
+
+Tipo tipoCampo(const QString& nome)
+{
+    static const QStringList decimali = {
+        QStringLiteral("Fmk"),    QStringLiteral("Ft0k"),  QStringLiteral("Ft90k"),
+        QStringLiteral("Fc0k"),   QStringLiteral("Fc90k"), QStringLiteral("Fvk"),
+        QStringLiteral("E0mean"), QStringLiteral("E05"),   QStringLiteral("E90mean"),
+        QStringLiteral("Gmean"),  QStringLiteral("rok")};
+    if (nome.compare(QStringLiteral("Numero"), Qt::CaseInsensitive) == 0)
+        return Tipo::Intero;
+    if (nome.compare(QStringLiteral("Classe"), Qt::CaseInsensitive) == 0 ||
+        nome.compare(QStringLiteral("Descrizione"), Qt::CaseInsensitive) == 0)
+        return Tipo::Testo;
+    if (decimali.contains(nome, Qt::CaseInsensitive))
+        return Tipo::Decimale;
+    return Tipo::Libero;
+}
+
+bool stessoNumero(const QVariant& a, const QVariant& b)
+{
+    bool okA = false, okB = false;
+    const qlonglong x = a.toLongLong(&okA);
+    const qlonglong y = b.toLongLong(&okB);
+    return !a.isNull() && !b.isNull() && okA && okB && x == y;
+}
+
+bool comeDecimale(const QVariant& valore, double& numero)
+{
+    bool ok = false;
+    if (valore.userType() == QMetaType::QString) {
+        const QString testo = valore.toString().trimmed();
+        numero = QLocale().toDouble(testo, &ok);
+        if (!ok)
+            numero = QLocale::c().toDouble(testo, &ok);
+        if (!ok)
+            numero = QLocale(QLocale::Italian).toDouble(testo, &ok);
+    } else {
+        numero = valore.toDouble(&ok);
+    }
+    return ok && std::isfinite(numero);
+}
+
+}  // namespace
+
+RecordsetMateriali::RecordsetMateriali() = default;
+
+bool RecordsetMateriali::Apri(const QString& sql, const QString& connessione)
+{
+    emit primaDelCambio();
+    connessione_ = connessione;
+    campi_.clear();
+    righe_.clear();
+    filtro_.clear();
+    sospeso_ = Sospeso::Nessuno;
+    bool esito = false;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connessione, false);
+        if (!db.isValid() || !db.isOpen()) {
+            fallisci(QStringLiteral("La connessione al database dei materiali non è aperta."),
+                     ErroreConnessione);
+        } else {
+            QSqlQuery q(db);
+            q.setForwardOnly(true);
+            if (!q.exec(sql)) {
+                fallisci(descrizione(q.lastError()), numeroNativo(q.lastError()));
+            } else {
+                const QSqlRecord struttura = q.record();
+                for (int i = 0; i < struttura.count(); ++i)
+                    campi_ << struttura.fieldName(i);
+                while (q.next()) {
+                    Riga riga(struttura.count());
+                    for (int i = 0; i < struttura.count(); ++i)
+                        riga[i] = q.value(i);
+                    righe_.push_back(riga);
+                }
+                if (q.lastError().isValid()) {
+                    fallisci(descrizione(q.lastError()), numeroNativo(q.lastError()));
+                    campi_.clear();
+                    righe_.clear();
+                } else {
+                    esito = true;
+                }
+            }
+        }
+    }
+    ordina();
+    ricostruisciVista();
+    posizione_ = 0;
+    if (esito)
+        riuscito();
+    emit dopoIlCambio();
+    emit posizioneCambiata();
+    return esito;
+}
+
+void RecordsetMateriali::Close()
+{
+    emit primaDelCambio();
+    campi_.clear();
+    righe_.clear();
+    vista_.clear();
+    filtro_.clear();
+    sospeso_ = Sospeso::Nessuno;
+    posizione_ = 0;
+    emit dopoIlCambio();
+    emit posizioneCambiata();
+}
+
+int RecordsetMateriali::RecordCount() const { return static_cast<int>(vista_.size()); }
+
+bool RecordsetMateriali::BOF() const { return vista_.empty() || posizione_ < 0; }
+
+bool RecordsetMateriali::Fine() const { return vista_.empty() || posizione_ >= RecordCount(); }
+
+void RecordsetMateriali::MoveFirst() { SpostaA(0); }
+
+void RecordsetMateriali::MoveLast() { SpostaA(RecordCount() - 1); }
+
+void RecordsetMateriali::MoveNext()
+{
+    if (!Fine())
+        SpostaA(posizione_ + 1);
+}
+
+void RecordsetMateriali::MovePrevious()
+{
+    if (!BOF())
+        SpostaA(posizione_ - 1);
+}
+
+int RecordsetMateriali::Posizione() const { return vista_.empty() ? -1 : posizione_; }
+
+void RecordsetMateriali::SpostaA(int riga)
+{
+    // Moving away drops a pending change rather than writing it behind the caller's back.
+    sospeso_ = Sospeso::Nessuno;
+    posizione_ = std::clamp(riga, -1, RecordCount());
+    emit posizioneCambiata();
+}
+
+QStringList RecordsetMateriali::NomiCampi() const { return campi_; }
+
+int RecordsetMateriali::indiceCampo(const QString& nome) const
+{
+    for (int i = 0; i < campi_.size(); ++i)
+        if (campi_.at(i).compare(nome, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+const RecordsetMateriali::Riga* RecordsetMateriali::rigaCorrente() const
+{
+    if (BOF() || Fine())
+        return nullptr;
+    return &righe_[static_cast<std::size_t>(vista_[static_cast<std::size_t>(posizione_)])];
+}
+
+QVariant RecordsetMateriali::Campo(const QString& nome) const
+{
+    const int colonna = indiceCampo(nome);
+    if (colonna < 0)
+        return {};
+    if (sospeso_ != Sospeso::Nessuno)
+        return inSospeso_.at(colonna);
+    const Riga* riga = rigaCorrente();
+    return riga ? riga->at(colonna) : QVariant();
+}
+
+QVariant RecordsetMateriali::Valore(int riga, int colonna) const
+{
+    if (riga < 0 || riga >= RecordCount() || colonna < 0 || colonna >= campi_.size())
+        return {};
+    return righe_[static_cast<std::size_t>(vista_[static_cast<std::size_t>(riga)])].at(colonna);
+}
+
+bool RecordsetMateriali::converti(int colonna, const QVariant& valore, QVariant& convertito)
+{
+    const QString& nome = campi_.at(colonna);
+    const bool vuoto = valore.isNull() ||
+                       (valore.userType() == QMetaType::QString && valore.toString().trimmed().isEmpty());
+    switch (tipoCampo(nome)) {
+    case Tipo::Intero: {
+        if (vuoto) {
+            convertito = QVariant(QMetaType::fromType<qlonglong>());
+            return true;
+        }
+        double numero = 0;
+        if (!comeDecimale(valore, numero) || numero != std::floor(numero) ||
+            std::fabs(numero) > 9.0e15)
+            return fallisci(QStringLiteral("Valore non valido per il campo ") + nome +
+                                QStringLiteral(": è richiesto un numero intero."),
+                            ErroreOperazione);
+        convertito = QVariant::fromValue(static_cast<qlonglong>(numero));
+        return true;
+    }
+    case Tipo::Decimale: {
+        if (vuoto) {
+            convertito = QVariant(QMetaType::fromType<double>());
+            return true;
+        }
+        double numero = 0;
+        if (!comeDecimale(valore, numero))
+            return fallisci(QStringLiteral("Valore non valido per il campo ") + nome +
+                                QStringLiteral(": è richiesto un numero."),
+                            ErroreOperazione);
+        convertito = numero;
+        return true;
+    }
+    case Tipo::Testo:
+        convertito = valore.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(valore.toString());
+        return true;
+    case Tipo::Libero:
+        break;
+    }
+    convertito = valore;
+    return true;
+}
+
+bool RecordsetMateriali::ImpostaCampo(const QString& nome, const QVariant& valore)
+{
+    const int colonna = indiceCampo(nome);
+    if (colonna < 0)
+        return fallisci(QStringLiteral("Campo inesistente: ") + nome + QStringLiteral("."),
+                        ErroreOperazione);
+    if (sospeso_ == Sospeso::Nessuno) {
+        const Riga* riga = rigaCorrente();
+        if (!riga)
+            return fallisci(QStringLiteral("Nessun record corrente."), ErroreOperazione);
+        inSospeso_ = *riga;
+        sospeso_ = Sospeso::Modifica;
+    }
+    QVariant convertito;
+    if (!converti(colonna, valore, convertito))
+        return false;
+    inSospeso_[colonna] = convertito;
+    riuscito();
+    return true;
+}
+
+bool RecordsetMateriali::AddNew()
+{
+    if (campi_.isEmpty())
+        return fallisci(QStringLiteral("Il record set non è aperto."), ErroreOperazione);
+    inSospeso_ = Riga(campi_.size());
+    for (int i = 0; i < campi_.size(); ++i)
+        converti(i, QVariant(), inSospeso_[i]);
+    sospeso_ = Sospeso::Nuovo;
+    riuscito();
+    return true;
+}
+
+bool RecordsetMateriali::ModificaInSospeso() const { return sospeso_ != Sospeso::Nessuno; }
+
+void RecordsetMateriali::CancelUpdate() { sospeso_ = Sospeso::Nessuno; }
+
+// Runs one statement inside a transaction and keeps it only when it touched exactly one
+// record: Numero alone identifies a record, and a table without the unique key must not lose
+// several records to one delete.
+bool RecordsetMateriali::scrivi(const Riga& riga)
+{
+    const int colNumero = indiceCampo(QStringLiteral("Numero"));
+    if (colNumero < 0)
+        return fallisci(QStringLiteral("Il record set non contiene il campo Numero."), ErroreOperazione);
+    if (sospeso_ != Sospeso::Nessuno && inSospeso_.at(colNumero).isNull())
+        return fallisci(QStringLiteral("Il campo Numero non può essere vuoto."), ErroreOperazione);
+
+    QSqlDatabase db = QSqlDatabase::database(connessione_, false);
+    if (!db.isValid() || !db.isOpen())
+        return fallisci(QStringLiteral("La connessione al database dei materiali non è aperta."),
+                        ErroreConnessione);
+
+    QString sql;
+    QVariantList parametri;
+    if (sospeso_ == Sospeso::Nuovo) {
+        QStringList nomi, segnaposto;
+        for (int i = 0; i < campi_.size(); ++i) {
+            nomi << nomeSql(campi_.at(i));
+            segnaposto << QStringLiteral("?");
+            parametri << inSospeso_.at(i);
+        }
+        sql = QStringLiteral("INSERT INTO ") + Tabella + QStringLiteral(" (") + nomi.join(u',') +
+              QStringLiteral(") VALUES (") + segnaposto.join(u',') + QStringLiteral(")");
+    } else if (sospeso_ == Sospeso::Modifica) {
+        QStringList assegnazioni;
+        for (int i = 0; i < campi_.size(); ++i) {
+            assegnazioni << nomeSql(campi_.at(i)) + QStringLiteral("=?");
+            parametri << inSospeso_.at(i);
+        }
+        sql = QStringLiteral("UPDATE ") + Tabella + QStringLiteral(" SET ") +
+              assegnazioni.join(u',') + QStringLiteral(" WHERE Numero=?");
+        parametri << riga.at(colNumero);
+    } else {
+        sql = QStringLiteral("DELETE FROM ") + Tabella + QStringLiteral(" WHERE Numero=?");
+        parametri << riga.at(colNumero);
+    }
+
+    if (!db.transaction())
+        return fallisci(descrizioneScrittura(db.lastError()), numeroNativo(db.lastError()));
+    QSqlQuery q(db);
+    q.prepare(sql);
+    for (const QVariant& p : parametri)
+        q.addBindValue(p);
+    if (!q.exec()) {
+        const QSqlError errore = q.lastError();
+        q.finish();
+        db.rollback();
+        return fallisci(descrizioneScrittura(errore), numeroNativo(errore));
+    }
+    if (q.numRowsAffected() != 1) {
+        const int toccati = q.numRowsAffected();
+        q.finish();
+        db.rollback();
+        return fallisci(toccati == 0 ? QStringLiteral("Il record non esiste più nel database.")
+                                     : QStringLiteral("Il numero del materiale non identifica un solo record."),
+                        ErroreOperazione);
+    }
+    q.finish();
+    if (!db.commit()) {
+        const QSqlError errore = db.lastError();
+        db.rollback();
+        return fallisci(descrizioneScrittura(errore), numeroNativo(errore));
+    }
+    return true;
+}
+
+bool RecordsetMateriali::Update()
+{
+    if (sospeso_ == Sospeso::Nessuno) {
+        riuscito();
+        return true;
+    }
+    const Riga* corrente = rigaCorrente();
+    if (sospeso_ == Sospeso::Modifica && !corrente)
+        return fallisci(QStringLiteral("Nessun record corrente."), ErroreOperazione);
+    if (!scrivi(corrente ? *corrente : Riga()))
+        return false;   // the pending record stays for CancelUpdate or another try
+
+    emit primaDelCambio();
+    if (sospeso_ == Sospeso::Nuovo)
+        righe_.push_back(inSospeso_);
+    else
+        righe_[static_cast<std::size_t>(vista_[static_cast<std::size_t>(posizione_)])] = inSospeso_;
+    const QVariant numero = inSospeso_.at(indiceCampo(QStringLiteral("Numero")));
+    sospeso_ = Sospeso::Nessuno;
+    ordina();
+    ricostruisciVista();
+    posizionaSu(numero);
+    riuscito();
+    emit dopoIlCambio();
+    emit posizioneCambiata();
+    return true;
+}
+
+bool RecordsetMateriali::Delete()
+{
+    const Riga* corrente = rigaCorrente();
+    if (!corrente)
+        return fallisci(QStringLiteral("Nessun record corrente."), ErroreOperazione);
+    sospeso_ = Sospeso::Nessuno;
+    if (!scrivi(*corrente))
+        return false;
+
+    emit primaDelCambio();
+    righe_.erase(righe_.begin() + vista_[static_cast<std::size_t>(posizione_)]);
+    ricostruisciVista();
+    posizione_ = std::min(posizione_, RecordCount());
+    riuscito();
+    emit dopoIlCambio();
+    emit posizioneCambiata();
+    return true;
+}
+
+void RecordsetMateriali::FiltraDescrizione(const QString& inizio)
+{
+    emit primaDelCambio();
+    sospeso_ = Sospeso::Nessuno;
+    filtro_ = inizio;
+    ricostruisciVista();
+    posizione_ = 0;
+    emit dopoIlCambio();
+    emit posizioneCambiata();
+}
+
+QString RecordsetMateriali::Filtro() const { return filtro_; }
+
+QVariant RecordsetMateriali::Bookmark() const { return Campo(QStringLiteral("Numero")); }
+
+bool RecordsetMateriali::SetBookmark(const QVariant& segnalibro)
+{
+    const int colonna = indiceCampo(QStringLiteral("Numero"));
+    if (colonna < 0 || segnalibro.isNull() || !segnalibro.isValid())
+        return false;
+    for (int i = 0; i < RecordCount(); ++i) {
+        if (stessoNumero(Valore(i, colonna), segnalibro)) {
+            SpostaA(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+QString RecordsetMateriali::Errore() const { return errore_; }
+
+int RecordsetMateriali::NumeroErrore() const { return numeroErrore_; }
+
+void RecordsetMateriali::ordina()
+{
+    const int colonna = indiceCampo(QStringLiteral("Numero"));
+    if (colonna < 0)
+        return;
+    std::stable_sort(righe_.begin(), righe_.end(), [colonna](const Riga& a, const Riga& b) {
+        const QVariant& x = a.at(colonna);
+        const QVariant& y = b.at(colonna);
+        if (x.isNull() || y.isNull())
+            return x.isNull() && !y.isNull();
+        return x.toLongLong() < y.toLongLong();
+    });
+}
+
+void RecordsetMateriali::ricostruisciVista()
+{
+    vista_.clear();
+    const int colonna = indiceCampo(QStringLiteral("Descrizione"));
+    for (int i = 0; i < static_cast<int>(righe_.size()); ++i) {
+        if (!filtro_.isEmpty()) {
+            const QVariant& valore = righe_[static_cast<std::size_t>(i)].at(colonna < 0 ? 0 : colonna);
+            if (colonna < 0 || valore.isNull() ||
+                !valore.toString().startsWith(filtro_, Qt::CaseInsensitive))
+                continue;
+        }
+        vista_.push_back(i);
+    }
+}
+
+void RecordsetMateriali::posizionaSu(const QVariant& numero)
+{
+    const int colonna = indiceCampo(QStringLiteral("Numero"));
+    posizione_ = 0;
+    for (int i = 0; i < RecordCount(); ++i)
+        if (stessoNumero(Valore(i, colonna), numero))
+            posizione_ = i;
+}
+
+bool RecordsetMateriali::fallisci(const QString& descrizione, int numero)
+{
+    errore_ = descrizione;
+    numeroErrore_ = numero;
+    return false;
+}
+
+void RecordsetMateriali::riuscito()
+{
+    errore_.clear();
+    numeroErrore_ = 0;
+}

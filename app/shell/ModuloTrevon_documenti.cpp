@@ -1,0 +1,124 @@
+// ApriDocumento: hands a file, web or mail address to the desktop opener and turns its
+// failures into the messages of the shell open service's return codes.
+#include "shell/ModuloTrevon.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace ModuloTrevon {
+
+namespace {
+
+struct Apritore {
+    QString programma = QStringLiteral("xdg-open");
+    QStringList argomenti;
+};
+
+Apritore& apritore()
+{
+    static Apritore a;
+    return a;
+}
+
+// xdg-open returns at once on a desktop session but stays in the foreground while the viewer
+// runs when it falls back to a generic launcher: past this wait it counts as opened.
+constexpr int AttesaApritoreMs = 3000;
+
+// Codes of the shell open service; above 32 means success.
+constexpr int CodiceRiuscito = 42;
+constexpr int CodiceNonAvviato = 0;
+
+QString messaggioCodice(int codice, const QString& percorso)
+{
+    switch (codice) {
+    case 2: return QStringLiteral("File non trovato.");
+    case 3: return QStringLiteral("Percorso non trovato");
+    case 5: return QStringLiteral("Accesso negato");
+    case 8: return QStringLiteral("Memoria insufficiente per aprire il file");
+    case 11: return QStringLiteral("Invalid EXE file or error in EXE image");
+    case 26: return QStringLiteral("A sharing violation occurred");
+    case 27: return QStringLiteral("Incomplete or invalid file association");
+    case 28: return QStringLiteral("DDE Time out");
+    case 29: return QStringLiteral("DDE transaction failed");
+    case 30: return QStringLiteral("DDE busy");
+    case 31:
+        return QStringLiteral("Nessun Programma installato nel PC è dedicato ad aprire file con "
+                              "estensione ") + percorso.right(4).toUpper();
+    case 32: return QStringLiteral("DLL not found");
+    default: break;
+    }
+    return QStringLiteral("Errore non individuabile nell'apertura del File");
+}
+
+// xdg-open exit status → open service code: 2 the target does not exist, 3 no program for it.
+int codiceDaUscita(int stato)
+{
+    switch (stato) {
+    case 0: return CodiceRiuscito;
+    case 2: return 2;
+    case 3: return 31;
+    default: break;
+    }
+    return 1;
+}
+
+// Runs the opener with the target as a plain argument (never through a shell).
+bool eseguiApritore(const QString& percorso, int& codice)
+{
+    auto* processo = new QProcess;
+    processo->setProgram(apritore().programma);
+    processo->setArguments(QStringList(apritore().argomenti) << percorso);
+    processo->setWorkingDirectory(QCoreApplication::applicationDirPath());
+    processo->setStandardInputFile(QProcess::nullDevice());
+    processo->setStandardOutputFile(QProcess::nullDevice());
+    processo->setStandardErrorFile(QProcess::nullDevice());
+    processo->start();
+    if (!processo->waitForStarted()) {
+        delete processo;
+        codice = CodiceNonAvviato;
+        return false;
+    }
+    if (!processo->waitForFinished(AttesaApritoreMs)) {
+        // Still showing the document: let it run on and collect it when it ends.
+        QObject::connect(processo, &QProcess::finished, processo, &QObject::deleteLater);
+        codice = CodiceRiuscito;
+        return true;
+    }
+    codice = processo->exitStatus() == QProcess::NormalExit ? codiceDaUscita(processo->exitCode())
+                                                            : 1;
+    delete processo;
+    return true;
+}
+
+}  // namespace
+
+void ImpostaApritore(const QString& programma, const QStringList& argomentiIniziali)
+{
+    apritore().programma = programma.isEmpty() ? QStringLiteral("xdg-open") : programma;
+    apritore().argomenti = programma.isEmpty() ? QStringList() : argomentiIniziali;
+}
+
+void ApriDocumento(const QString& percorso)
+{
+    CursoreOccupato occupato;
+    QCoreApplication::processEvents();
+
+    const bool indirizzo = percorso.left(4) == QStringLiteral("http") ||
+                           percorso.left(6) == QStringLiteral("mailto");
+    if (!indirizzo && !QFileInfo::exists(percorso)) {
+        Beep();
+        MsgBox(QStringLiteral("Il file specificato:\n") + percorso +
+               QStringLiteral("\nNon esiste nell'Archivio Server."));
+        return;
+    }
+
+    int codice = CodiceNonAvviato;
+    if (!eseguiApritore(percorso, codice))
+        MsgBox(QStringLiteral("Impossibile aprire il file associato.\nNessun Programma installato in "
+                              "Windows è in grado di aprire il file suddetto."));
+    if (codice <= 32)
+        MsgBox(messaggioCodice(codice, percorso));
+}
+
+}  // namespace ModuloTrevon

@@ -1,0 +1,349 @@
+#include "materials/ArchivioProva.h"
+#include "materials/ModelloMateriali.h"
+
+using namespace DatabaseMateriali;
+
+namespace {
+
+class Recordset : public ArchivioProva {
+protected:
+    void SetUp() override
+    {
+        ArchivioProva::SetUp();
+        apriArchivioCompleto();
+    }
+
+    static QList<int> numeri(RecordsetMateriali& rs)
+    {
+        QList<int> n;
+        for (rs.MoveFirst(); !rs.Fine(); rs.MoveNext())
+            n << rs.Campo(QStringLiteral("Numero")).toInt();
+        return n;
+    }
+
+    // A new record through AddNew / ImpostaCampo / Update.
+    static bool aggiungi(RecordsetMateriali& rs, int numero, const QString& descrizione)
+    {
+        return rs.AddNew() && rs.ImpostaCampo(QStringLiteral("Numero"), numero) &&
+               rs.ImpostaCampo(QStringLiteral("Classe"), QStringLiteral("X")) &&
+               rs.ImpostaCampo(QStringLiteral("Descrizione"), descrizione) &&
+               rs.ImpostaCampo(QStringLiteral("Fmk"), QStringLiteral("12,5")) && rs.Update();
+    }
+};
+
+}  // namespace
+
+TEST_F(Recordset, SortedByNumeroWhateverTheQueryOrder)
+{
+    auto rs = apri(QStringLiteral("Select * from Legno order by Numero desc"));
+    ASSERT_TRUE(rs);
+    const QList<int> n = numeri(*rs);
+    ASSERT_EQ(n.size(), 24);
+    EXPECT_TRUE(std::is_sorted(n.begin(), n.end()));
+}
+
+TEST_F(Recordset, MovesStopAtBeginningAndEnd)
+{
+    auto rs = apri(QStringLiteral("Select * from Legno where Numero <= 3"));
+    ASSERT_TRUE(rs);
+    EXPECT_FALSE(rs->BOF());
+    EXPECT_EQ(rs->Campo(QStringLiteral("Numero")).toInt(), 1);   // opens on the first record
+    rs->MoveLast();
+    EXPECT_EQ(rs->Campo(QStringLiteral("Numero")).toInt(), 3);
+    rs->MoveNext();
+    EXPECT_TRUE(rs->Fine());
+    EXPECT_FALSE(rs->Campo(QStringLiteral("Numero")).isValid());
+    rs->MoveNext();
+    EXPECT_TRUE(rs->Fine());
+    rs->MovePrevious();
+    EXPECT_EQ(rs->Campo(QStringLiteral("Numero")).toInt(), 3);
+    rs->MoveFirst();
+    rs->MovePrevious();
+    EXPECT_TRUE(rs->BOF());
+    EXPECT_FALSE(rs->Fine());
+    rs->MoveNext();
+    EXPECT_EQ(rs->Campo(QStringLiteral("Numero")).toInt(), 1);
+    EXPECT_FALSE(rs->Campo(QStringLiteral("NonEsiste")).isValid());
+}
+
+TEST_F(Recordset, NullFieldReadsAsNull)
+{
+    EseguiSuFile(archivio, QStringLiteral("UPDATE Legno SET Fvk = NULL, Classe = NULL WHERE Numero = 5"));
+    auto rs = apri(QStringLiteral("Select * From Legno Where Numero=5"));
+    ASSERT_TRUE(rs);
+    EXPECT_TRUE(rs->Campo(QStringLiteral("Fvk")).isNull());
+    EXPECT_TRUE(rs->Campo(QStringLiteral("Classe")).isNull());
+    EXPECT_FALSE(rs->Campo(QStringLiteral("Fmk")).isNull());
+}
+
+TEST_F(Recordset, AddNewUpdateWritesAtOnceThroughBoundParameters)
+{
+    auto rs = apri(QStringLiteral("Select * From Legno where Numero =0"));
+    ASSERT_TRUE(rs);
+    const QString insidiosa = QStringLiteral("Legno Massiccio d'abete'); DROP TABLE Legno; --");
+    ASSERT_TRUE(rs->AddNew());
+    EXPECT_TRUE(rs->Campo(QStringLiteral("Numero")).isNull());
+    ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Numero"), QStringLiteral("25")));
+    ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Classe"), QStringLiteral("C24'")));
+    ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Descrizione"), insidiosa));
+    ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Fmk"), QStringLiteral("24,5")));
+    ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("rok"), 350.0));
+    ASSERT_TRUE(rs->Update()) << rs->Errore().toStdString();
+    EXPECT_EQ(rs->RecordCount(), 1);
+    EXPECT_EQ(rs->Campo(QStringLiteral("Numero")).toInt(), 25);
+
+    EXPECT_EQ(contaSuFile(), 25);
+    EXPECT_EQ(EseguiSuFile(archivio, QStringLiteral("SELECT Descrizione FROM Legno WHERE Numero=25")).value(0).toString(),
+              insidiosa);
+    EXPECT_DOUBLE_EQ(EseguiSuFile(archivio, QStringLiteral("SELECT Fmk FROM Legno WHERE Numero=25")).value(0).toDouble(),
+                     24.5);
+    EXPECT_EQ(EseguiSuFile(archivio, QStringLiteral("SELECT typeof(Fmk) FROM Legno WHERE Numero=25")).value(0).toString(),
+              QStringLiteral("real"));
+    EXPECT_TRUE(EseguiSuFile(archivio, QStringLiteral("SELECT Fvk FROM Legno WHERE Numero=25")).value(0).isNull());
+}
+
+TEST_F(Recordset, DuplicateOrInvalidNumberIsRefusedAndNothingIsLost)
+{
+    auto rs = apri(QStringLiteral("Select * From Legno where Numero =0"));
+    ASSERT_TRUE(rs);
+    const QByteArray prima = Contenuto(archivio);
+
+    struct Caso {
+        const char* nome;
+        QVariant numero;
+        QString motivo;   // the Italian sentence of the refusal
+    };
+    const Caso casi[] = {
+        {"number in use", QVariant(12), QStringLiteral("Il numero del materiale è già assegnato")},
+        {"zero", QVariant(0), QStringLiteral("maggiore di zero")},
+        {"negative", QVariant(-3), QStringLiteral("maggiore di zero")},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        ASSERT_TRUE(rs->AddNew());
+        ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Numero"), caso.numero));
+        ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Classe"), QStringLiteral("Doppione")));
+        EXPECT_FALSE(rs->Update());
+        EXPECT_TRUE(rs->Errore().contains(caso.motivo)) << rs->Errore().toStdString();
+        EXPECT_TRUE(rs->ModificaInSospeso());
+        rs->CancelUpdate();
+        EXPECT_FALSE(rs->ModificaInSospeso());
+        EXPECT_EQ(rs->RecordCount(), 0);
+    }
+    EXPECT_EQ(contaSuFile(), 24);
+    EXPECT_EQ(EseguiSuFile(archivio, QStringLiteral("SELECT Classe FROM Legno WHERE Numero=12")).value(0).toString(),
+              QStringLiteral("D24"));
+
+    // Values that are no whole number never reach the database.
+    ASSERT_TRUE(rs->AddNew());
+    EXPECT_FALSE(rs->ImpostaCampo(QStringLiteral("Numero"), QStringLiteral("abc")));
+    EXPECT_FALSE(rs->ImpostaCampo(QStringLiteral("Numero"), 2.5));
+    EXPECT_FALSE(rs->ImpostaCampo(QStringLiteral("Fmk"), QStringLiteral("dodici")));
+    EXPECT_FALSE(rs->Errore().isEmpty());
+    EXPECT_FALSE(rs->Update());   // Numero still empty
+    rs->CancelUpdate();
+    EXPECT_EQ(Contenuto(archivio), prima);
+}
+
+TEST_F(Recordset, ChangingACurrentRecordToANumberInUseIsRefused)
+{
+    auto rs = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(rs);
+    ASSERT_TRUE(rs->SetBookmark(7));
+    ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Numero"), 8));
+    ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Descrizione"), QStringLiteral("cambiata")));
+    EXPECT_EQ(rs->Campo(QStringLiteral("Descrizione")).toString(), QStringLiteral("cambiata"));
+    EXPECT_FALSE(rs->Update());
+    rs->CancelUpdate();
+    EXPECT_EQ(rs->Campo(QStringLiteral("Numero")).toInt(), 7);
+    EXPECT_EQ(rs->Campo(QStringLiteral("Descrizione")).toString(), QStringLiteral("Legno Massiccio di Conifera C27"));
+    EXPECT_EQ(EseguiSuFile(archivio, QStringLiteral("SELECT Classe FROM Legno WHERE Numero IN (7, 8) ORDER BY Numero")),
+              (QVariantList{QStringLiteral("C27"), QStringLiteral("C30")}));
+}
+
+TEST_F(Recordset, ModifyWritesTheCurrentRecordAndKeepsTheSetSorted)
+{
+    auto rs = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(rs);
+    ASSERT_TRUE(rs->SetBookmark(3));
+    ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Numero"), 30));
+    ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Fvk"), QStringLiteral("3,6")));
+    ASSERT_TRUE(rs->Update()) << rs->Errore().toStdString();
+    EXPECT_EQ(rs->Campo(QStringLiteral("Numero")).toInt(), 30);   // the changed record stays current
+    EXPECT_EQ(rs->Campo(QStringLiteral("Classe")).toString(), QStringLiteral("C18"));
+    const QList<int> n = numeri(*rs);
+    EXPECT_TRUE(std::is_sorted(n.begin(), n.end()));
+    EXPECT_EQ(n.last(), 30);
+    EXPECT_EQ(contaSuFile(QStringLiteral("Numero=3")), 0);
+    EXPECT_DOUBLE_EQ(EseguiSuFile(archivio, QStringLiteral("SELECT Fvk FROM Legno WHERE Numero=30")).value(0).toDouble(),
+                     3.6);
+    EXPECT_EQ(contaSuFile(), 24);
+}
+
+TEST_F(Recordset, DeleteTouchesOnlyTheCurrentRecord)
+{
+    auto rs = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(rs);
+    ASSERT_TRUE(rs->SetBookmark(12));
+    ASSERT_TRUE(rs->Delete()) << rs->Errore().toStdString();
+    EXPECT_EQ(rs->Campo(QStringLiteral("Numero")).toInt(), 13);   // the next record is current
+    EXPECT_EQ(rs->RecordCount(), 23);
+    EXPECT_EQ(contaSuFile(), 23);
+    EXPECT_EQ(contaSuFile(QStringLiteral("Numero=12")), 0);
+    EXPECT_EQ(contaSuFile(QStringLiteral("Numero IN (11, 13)")), 2);
+
+    rs->MoveLast();
+    ASSERT_TRUE(rs->Delete());
+    EXPECT_TRUE(rs->Fine());
+    EXPECT_FALSE(rs->Delete());   // no current record: nothing happens
+    EXPECT_FALSE(rs->Errore().isEmpty());
+    EXPECT_EQ(contaSuFile(), 22);
+}
+
+TEST_F(Recordset, DeleteOfARecordGoneFromTheDatabaseReportsItAndKeepsTheRest)
+{
+    auto rs = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(rs);
+    EseguiSuFile(archivio, QStringLiteral("DELETE FROM Legno WHERE Numero=1"));
+    EXPECT_FALSE(rs->Delete());
+    EXPECT_FALSE(rs->Errore().isEmpty());
+    EXPECT_EQ(contaSuFile(), 23);
+}
+
+TEST_F(Recordset, DescriptionFilterIsACaseInsensitiveLiteralPrefix)
+{
+    auto aggiunte = apri(QStringLiteral("Select * From Legno where Numero =0"));
+    ASSERT_TRUE(aggiunte);
+    ASSERT_TRUE(aggiungi(*aggiunte, 30, QStringLiteral("L'abete rosso")));
+    ASSERT_TRUE(aggiungi(*aggiunte, 31, QStringLiteral("Labirinto")));
+    ASSERT_TRUE(aggiungi(*aggiunte, 32, QStringLiteral("100% rovere")));
+    ASSERT_TRUE(aggiungi(*aggiunte, 33, QStringLiteral("_sottolineato")));
+    ASSERT_TRUE(aggiungi(*aggiunte, 34, QStringLiteral("Legno massiccio ÈRBA")));
+
+    auto rs = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(rs);
+    rs->MoveLast();
+    struct Caso {
+        QString inizio;
+        QList<int> attesi;   // empty list: count only
+        int quanti;
+    };
+    QList<int> conifere, latifoglie, lamellari;
+    for (int i = 1; i <= 10; ++i) conifere << i;
+    for (int i = 11; i <= 18; ++i) latifoglie << i;
+    for (int i = 19; i <= 24; ++i) lamellari << i;
+    const Caso casi[] = {
+        {QStringLiteral("legno massiccio di c"), conifere, 10},
+        {QStringLiteral("LEGNO MASSICCIO DI LATIFOGLIA"), latifoglie, 8},
+        {QStringLiteral("Legno Lamellare"), lamellari, 6},
+        {QStringLiteral("Legno massiccio"), {}, 19},
+        {QStringLiteral("l'ab"), {30}, 1},
+        {QStringLiteral("L'"), {30}, 1},
+        {QStringLiteral("100%"), {32}, 1},
+        {QStringLiteral("%"), {}, 0},
+        {QStringLiteral("_"), {33}, 1},
+        {QStringLiteral("L_g"), {}, 0},
+        {QStringLiteral("Legno massiccio è"), {34}, 1},
+        {QStringLiteral("Legno "), {}, 25},
+        {QStringLiteral(""), {}, 29},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.inizio.toStdString());
+        rs->FiltraDescrizione(caso.inizio);
+        EXPECT_EQ(rs->Filtro(), caso.inizio);
+        EXPECT_EQ(rs->RecordCount(), caso.quanti);
+        if (!caso.attesi.isEmpty()) {
+            EXPECT_EQ(numeri(*rs), caso.attesi);
+        }
+        rs->MoveFirst();
+        EXPECT_EQ(rs->Fine(), caso.quanti == 0);
+    }
+    EXPECT_EQ(contaSuFile(), 29);   // filtering reads and writes nothing
+}
+
+TEST_F(Recordset, NewNumberProposalUsesTheLastRecordOfTheFilteredView)
+{
+    auto rs = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(rs);
+    rs->FiltraDescrizione(QStringLiteral("Legno Massiccio di Latifoglia"));
+    rs->MoveLast();
+    EXPECT_EQ(rs->Campo(QStringLiteral("Numero")).toInt() + 1, 19);
+}
+
+TEST_F(Recordset, BookmarkIsRestoredOnAReloadedSet)
+{
+    auto rs = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(rs);
+    ASSERT_TRUE(rs->SetBookmark(15));
+    EXPECT_EQ(rs->Campo(QStringLiteral("Classe")).toString(), QStringLiteral("D40"));
+    const QVariant segnalibro = rs->Bookmark();
+
+    // Another record set (a record sheet) removes a material before this one.
+    auto altro = apri(QStringLiteral("Select * From Legno Where Numero=2"));
+    ASSERT_TRUE(altro && altro->Delete());
+
+    auto ricaricato = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(ricaricato);
+    ASSERT_TRUE(ricaricato->SetBookmark(segnalibro));
+    EXPECT_EQ(ricaricato->Campo(QStringLiteral("Classe")).toString(), QStringLiteral("D40"));
+    EXPECT_EQ(ricaricato->Posizione(), 13);
+
+    // A bookmark of a record that is gone leaves the position where it was.
+    ricaricato->MoveFirst();
+    EXPECT_FALSE(ricaricato->SetBookmark(2));
+    EXPECT_EQ(ricaricato->Campo(QStringLiteral("Numero")).toInt(), 1);
+    EXPECT_FALSE(ricaricato->SetBookmark(QVariant()));
+
+    // Outside the filter the bookmark is not found either.
+    ricaricato->FiltraDescrizione(QStringLiteral("Legno Lamellare"));
+    EXPECT_FALSE(ricaricato->SetBookmark(segnalibro));
+}
+
+TEST_F(Recordset, SnapshotKeepsItsRowsUntilReloaded)
+{
+    auto rs = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(rs);
+    EseguiSuFile(archivio, QStringLiteral("DELETE FROM Legno WHERE Numero > 20"));
+    EXPECT_EQ(rs->RecordCount(), 24);
+    EXPECT_EQ(apri(QStringLiteral("Select * from Legno "))->RecordCount(), 20);
+}
+
+TEST_F(Recordset, WritesAfterTheConnectionClosedFailWithATextAndKeepTheSnapshot)
+{
+    auto rs = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(rs);
+    ChiudiDatabaseMateriali();
+    EXPECT_FALSE(rs->Delete());
+    EXPECT_FALSE(rs->Errore().isEmpty());
+    EXPECT_EQ(rs->RecordCount(), 24);
+    EXPECT_EQ(contaSuFile(), 24);
+}
+
+TEST_F(Recordset, TableModelFollowsTheRecordSet)
+{
+    auto rs = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(rs);
+    ModelloMateriali modello;
+    modello.ImpostaRecordset(rs);
+    EXPECT_EQ(modello.rowCount(), 24);
+    ASSERT_EQ(modello.columnCount(), 14);
+    EXPECT_EQ(modello.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Numero"));
+    EXPECT_EQ(modello.headerData(13, Qt::Horizontal).toString(), QStringLiteral("rok"));
+    EXPECT_EQ(modello.data(modello.index(18, 1)).toString(), QStringLiteral("GL24h"));
+    EXPECT_DOUBLE_EQ(modello.data(modello.index(0, 3)).toDouble(), 14.0);
+
+    int azzeramenti = 0;
+    QObject::connect(&modello, &QAbstractItemModel::modelReset, [&azzeramenti] { ++azzeramenti; });
+    rs->FiltraDescrizione(QStringLiteral("Legno Lamellare"));
+    EXPECT_EQ(modello.rowCount(), 6);
+    EXPECT_EQ(modello.data(modello.index(0, 0)).toInt(), 19);
+    rs->MoveFirst();
+    ASSERT_TRUE(rs->Delete());
+    EXPECT_EQ(modello.rowCount(), 5);
+    EXPECT_EQ(modello.data(modello.index(0, 0)).toInt(), 20);
+    EXPECT_EQ(azzeramenti, 2);
+
+    modello.ImpostaRecordset(nullptr);
+    EXPECT_EQ(modello.rowCount(), 0);
+    EXPECT_EQ(modello.columnCount(), 0);
+}
