@@ -1,0 +1,97 @@
+#include "report/RelazioneComune.h"
+
+#include "report/FormatiRelazione.h"
+#include "report/RelazioneDenteSemplice.h"
+
+using namespace FormatiRelazione;
+
+namespace Relazione {
+
+namespace {
+const QString kCorpo = QStringLiteral("Courier New");
+const QString kTitolo = QStringLiteral("Times New Roman");
+const QString kSymbol = QStringLiteral("Symbol");
+const QString LF = QStringLiteral("\n");
+
+void Corpo(SuperficieRelazione& box)
+{
+    box.NomeFont(kCorpo);
+    box.DimensioneFont(8);
+    box.Grassetto(false);
+    box.Sottolineato(false);
+}
+}
+
+void CreaRelVerNodi(SuperficieRelazione& box, const clsNodo& nodo, const QString& numeroNodo,
+                    const FonteCoefficienti& coefficienti)
+{
+    box.Cancella();
+
+    // Every attribute is set: a composition that stopped on an error may have left any of them.
+    box.NomeFont(kTitolo);
+    box.DimensioneFont(12);
+    box.Grassetto(true);
+    box.Sottolineato(false);
+    box.Accoda(QStringLiteral(" VERIFICA NODO N.") + numeroNodo + LF);
+
+    Corpo(box);
+    box.Accoda(QStringLiteral(" "));
+    box.Sottolineato(true);
+    const QString tipo = QString::fromStdString(nodo.TipoNodo);
+    box.Accoda(QStringLiteral("Tipologia Nodo:          ") + tipo + LF);
+    box.Sottolineato(false);
+
+    if (TipoDenteSemplice(tipo))
+        creaRelVerNodiCapriataDenteSemplice(box, nodo, coefficienti);
+}
+
+void CreaRelValNorm(SuperficieRelazione& box, const clsNodo& nodo,
+                    const FonteCoefficienti& coefficienti)
+{
+    Corpo(box);
+    box.Accoda(QStringLiteral(" "));
+    box.Sottolineato(true);
+    box.Accoda(QStringLiteral("Coefficienti Normativi:") + LF);
+    box.Sottolineato(false);
+    box.Accoda(QStringLiteral(" Classe di Servizio: ") + coefficienti.strClasse());
+    box.Accoda(LF);
+    box.Accoda(QStringLiteral(" Kmod= ") + Fixed2(coefficienti.valKmod()) + LF);
+    box.Accoda(QStringLiteral(" "));
+    box.NomeFont(kSymbol);
+    box.Accoda(QStringLiteral("g"));
+    box.NomeFont(kCorpo);
+    const float gammaM =
+        coefficienti.valGM(QString::fromStdString(nodo.Asta->Item(1)->DescrizioneMateriale));
+    box.Accoda(QStringLiteral("M  = ") + Fixed2(gammaM) + LF);
+    box.Accoda(LF);
+}
+
+void CreaRelParamAste(SuperficieRelazione& box, const clsNodo& nodo)
+{
+    const QString rientro = QStringLiteral("            ");
+    const QString unita = QStringLiteral("N/mmq");
+    const QString spazio = QStringLiteral("N/mmq     ");
+
+    Corpo(box);
+    box.Accoda(QStringLiteral(" "));
+    box.Sottolineato(true);
+    box.Accoda(QStringLiteral("Aste Collegate:") + LF);
+    box.Sottolineato(false);
+    for (int i = 1; i <= nodo.Asta->Count(); ++i) {
+        const auto asta = nodo.Asta->Item(i);
+        box.Accoda(QStringLiteral(" Asta N.") + Right2(i) + QStringLiteral("  B=") +
+                   Fixed2(asta->Base) + QStringLiteral("cm. x H=") + Fixed2(asta->Altezza) +
+                   QStringLiteral("cm.") + LF);
+        box.Accoda(rientro + QStringLiteral("Materiale: ") +
+                   QString::fromStdString(asta->DescrizioneMateriale) + LF);
+        box.Accoda(rientro + QStringLiteral("fc0k =") + Right5(asta->Res_Fc0k) + spazio);
+        box.Accoda(QStringLiteral("fc0d =") + Right5(asta->Res_Fc0d) + unita + LF);
+        box.Accoda(rientro + QStringLiteral("fc90k=") + Right5(asta->Res_Fc90k) + spazio);
+        box.Accoda(QStringLiteral("fc90d=") + Right5(asta->Res_Fc90d) + unita + LF);
+        box.Accoda(rientro + QStringLiteral("fvk  =") + Right5(asta->Res_Fvk) + spazio);
+        box.Accoda(QStringLiteral("fvd  =") + Right5(asta->Res_Fvd) + unita + LF);
+    }
+    box.Accoda(LF);
+}
+
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include "report/FonteCoefficienti.h"
+#include "report/SuperficieRelazione.h"
+
+#include "QOR_TRVSL10.h"
+
+#include <QString>
+
+// The verification report of one joint, composed run by run on a surface. The composer only
+// reads the joint, its bars and the coefficients; it changes no record.
+//
+// A property that cannot be read (a joint of a known type without bar 1) raises the
+// collection's std::out_of_range to the caller; the runs already appended stay.
+namespace Relazione {
+
+// Clears the surface and writes the whole report: title with the joint number as the
+// editor's counter shows it (numeroNodo), joint type, and for the four single-step types the
+// step-joint section.
+void CreaRelVerNodi(SuperficieRelazione& box, const clsNodo& nodo, const QString& numeroNodo,
+                    const FonteCoefficienti& coefficienti);
+
+// Appends the normative coefficients section (γM of the joint's bar 1).
+void CreaRelValNorm(SuperficieRelazione& box, const clsNodo& nodo,
+                    const FonteCoefficienti& coefficienti);
+
+// Appends the bar parameters section, one block per bar in collection order.
+void CreaRelParamAste(SuperficieRelazione& box, const clsNodo& nodo);
+
+}

@@ -1,0 +1,186 @@
+#include "report/RelazioneDenteSemplice.h"
+
+#include "report/FormatiRelazione.h"
+#include "report/RelazioneComune.h"
+
+#include <array>
+
+using namespace FormatiRelazione;
+
+namespace Relazione {
+
+namespace {
+const QString kCorpo = QStringLiteral("Courier New");
+const QString kSymbol = QStringLiteral("Symbol");
+const QString LF = QStringLiteral("\n");
+const QString k16Spazi = QString(16, QLatin1Char(' '));
+
+enum class Famiglia { CatenaPuntone, PuntoneSaetta, Monaco };
+
+struct TipoDente {
+    const char* nome;
+    Famiglia famiglia;
+    std::array<const char*, 2> etichette;   // face 1, face 2 (the same on both king-post sides)
+};
+
+const std::array<TipoDente, 4> kTipi = {{
+    {"Catena Puntone a Dente Semplice", Famiglia::CatenaPuntone,
+     {" Intaglio SX:  ", " Intaglio DX:  "}},
+    {"Puntone Saetta a Dente Semplice", Famiglia::PuntoneSaetta,
+     {" Intaglio SUP: ", " Intaglio INF: "}},
+    {"Monaco Puntoni a Dente Semplice", Famiglia::Monaco,
+     {" Intaglio SUP: ", " Intaglio INF: "}},
+    {"Monaco Saette a Dente Semplice", Famiglia::Monaco,
+     {" Intaglio INF: ", " Intaglio SUP: "}},
+}};
+
+const TipoDente* Cerca(const QString& tipoNodo)
+{
+    for (const TipoDente& tipo : kTipi)
+        if (tipoNodo == QLatin1String(tipo.nome))
+            return &tipo;
+    return nullptr;
+}
+
+void Greca(SuperficieRelazione& box, const char* lettera)
+{
+    box.NomeFont(kSymbol);
+    box.Accoda(QLatin1String(lettera));
+    box.NomeFont(kCorpo);
+}
+
+void Geometria(SuperficieRelazione& box, const char* etichetta, float valore)
+{
+    box.Accoda(QString::fromUtf8(etichetta) + Right5(valore) + QStringLiteral(" cm.") + LF);
+}
+
+struct Faccia {
+    float F;      // N
+    float angolo; // degrees
+    float fd;     // N/mm²
+    float sigma;  // N/mm²
+};
+
+void BloccoFaccia(SuperficieRelazione& box, const char* etichetta, int k, const Faccia& f)
+{
+    const QString n = QString::number(k);
+    box.Accoda(QLatin1String(etichetta));
+    box.Accoda(QStringLiteral(" Componente di compressione F") + n + QStringLiteral(" = ") +
+               Right6(f.F / 1000) + QStringLiteral(" kN") + LF);
+
+    box.Accoda(k16Spazi + QStringLiteral("Angolo tra componente di compressione F") + n +
+               QStringLiteral(" e Fibratura: "));
+    Greca(box, "a");
+    box.Accoda(n + QStringLiteral(" = ") + Right6(f.angolo) + QStringLiteral("°") + LF);
+
+    box.Accoda(k16Spazi + QStringLiteral("Resistenza a compressione inclinata fc"));
+    Greca(box, "a");
+    box.Accoda(n + QStringLiteral(",d = "));
+    box.Accoda(Right6(f.fd) + QStringLiteral("N/mmq") + LF);
+
+    box.Accoda(k16Spazi);
+    Greca(box, "s");
+    box.Accoda(QStringLiteral(" = ") + Right6(f.sigma) + QStringLiteral(" N/mmq"));
+    if (f.sigma < f.fd) {
+        box.Accoda(QStringLiteral("  <  fc"));
+        Greca(box, "a");
+        box.Accoda(n + QStringLiteral(",d") + LF);
+    } else {
+        box.Accoda(QStringLiteral("  >  fc"));
+        Greca(box, "a");
+        box.Accoda(n + QStringLiteral(",d  -  NON VERIFICA") + LF);
+    }
+}
+
+// Heel shear and support checks share one shape: heading, stress, verdict against a strength
+// of the tie beam.
+void Controllo(SuperficieRelazione& box, const char* titolo, const char* lettera, float tensione,
+               float resistenza, const char* nomeResistenza)
+{
+    box.Accoda(QStringLiteral(" "));
+    box.Sottolineato(true);
+    box.Accoda(QLatin1String(titolo) + LF);
+    box.Accoda(QStringLiteral(" "));
+    box.Sottolineato(false);
+    Greca(box, lettera);
+    box.Accoda(QStringLiteral(" = "));
+    box.Accoda(Right6(tensione) + QStringLiteral("N/mmq"));
+    if (tensione < resistenza)
+        box.Accoda(QStringLiteral("  <  ") + QLatin1String(nomeResistenza) + LF);
+    else
+        box.Accoda(QStringLiteral("  >  ") + QLatin1String(nomeResistenza) +
+                   QStringLiteral(" -  NON VERIFICA") + LF);
+    box.Accoda(LF);
+}
+}
+
+bool TipoDenteSemplice(const QString& tipoNodo)
+{
+    return Cerca(tipoNodo) != nullptr;
+}
+
+void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo& nodo,
+                                         const FonteCoefficienti& coefficienti)
+{
+    const TipoDente* tipo = Cerca(QString::fromStdString(nodo.TipoNodo));
+    if (tipo == nullptr)
+        return;
+
+    box.NomeFont(kCorpo);
+    box.DimensioneFont(8);
+    box.Grassetto(false);
+    box.Sottolineato(false);
+
+    switch (tipo->famiglia) {
+    case Famiglia::CatenaPuntone:
+        Geometria(box, " Profondità Intaglio:     tv  = ", nodo.tv);
+        Geometria(box, " Lunghezza Resistente:    Lv  = ", nodo.Lv);
+        break;
+    case Famiglia::PuntoneSaetta:
+        Geometria(box, " Profondità Intaglio:     tv  = ", nodo.tv);
+        break;
+    case Famiglia::Monaco:
+        Geometria(box, " Profondità Intaglio:     tv1 = ", nodo.tv);
+        Geometria(box, " Lunghezza Resistente:    Lv1 = ", nodo.Lv);
+        Geometria(box, " Profondità Intaglio:     tv2 = ", nodo.tvB);
+        Geometria(box, " Lunghezza Resistente:    Lv2 = ", nodo.LvB);
+        break;
+    }
+    box.Accoda(LF);
+
+    CreaRelValNorm(box, nodo, coefficienti);
+    CreaRelParamAste(box, nodo);
+
+    box.Accoda(QStringLiteral(" "));
+    box.Sottolineato(true);
+    box.Accoda(QStringLiteral("Verifica a Compressione Inclinata rispetto le fibrature") + LF);
+    box.Sottolineato(false);
+
+    const bool monaco = tipo->famiglia == Famiglia::Monaco;
+    if (monaco) {
+        box.Accoda(LF);
+        box.Accoda(QStringLiteral(" Saetta di sinistra") + LF);
+        box.Accoda(LF);
+    }
+    BloccoFaccia(box, tipo->etichette[0], 1, {nodo.F1, nodo.Angolo1, nodo.fd1, nodo.tens1});
+    BloccoFaccia(box, tipo->etichette[1], 2, {nodo.F2, nodo.Angolo2, nodo.fd2, nodo.tens2});
+    box.Accoda(LF);
+
+    if (tipo->famiglia == Famiglia::CatenaPuntone) {
+        const auto catena = nodo.Asta->Item(1);
+        Controllo(box, "Verifica a Taglio - tallone", "t", nodo.tau, catena->Res_Fvd, "fvd");
+        if (nodo.ReazioneY != 0 && nodo.LunghezzaAppoggio != 0)
+            Controllo(box, "Verifica Appoggio - Compressione Perpendicolare alla fibratura", "s",
+                      nodo.tens3, catena->Res_Fc90d, "fc90d");
+    }
+
+    if (monaco) {
+        box.Accoda(QStringLiteral(" Saetta di destra") + LF);
+        box.Accoda(LF);
+        BloccoFaccia(box, tipo->etichette[0], 1, {nodo.F1B, nodo.Angolo1B, nodo.fd1B, nodo.tens1B});
+        BloccoFaccia(box, tipo->etichette[1], 2, {nodo.F2B, nodo.Angolo2B, nodo.fd2B, nodo.tens2B});
+        box.Accoda(LF);
+    }
+}
+
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include "report/SuperficieRelazione.h"
+
+#include <QString>
+#include <QTextCharFormat>
+
+class QTextEdit;
+
+// The report surface over the editor's rich-text box (RichTextBox1).
+//
+// A run in the "Symbol" font stands for Greek letters written as Latin ones; there is no
+// Symbol font on Linux, so the Greek letters themselves are written in the last body font,
+// which also keeps the text correct when copied. "Courier New" and "Times New Roman" are
+// substituted by the metric-compatible Liberation Mono and Liberation Serif.
+class SuperficieQTextEdit : public SuperficieRelazione {
+public:
+    explicit SuperficieQTextEdit(QTextEdit* box);   // the box is not owned
+
+    void Cancella() override;
+    void NomeFont(const QString& nome) override;
+    void DimensioneFont(int punti) override;
+    void Grassetto(bool attivo) override;
+    void Sottolineato(bool attivo) override;
+    void Accoda(const QString& testo) override;
+
+    // The Greek letter a Latin letter stands for in the Symbol font; other characters unchanged.
+    static QChar LetteraSymbol(QChar latina);
+
+    // Registers the font substitutions once per process.
+    static void RegistraSostituzioniFont();
+
+private:
+    QTextEdit* box_;
+    QTextCharFormat formato_;
+    bool symbol_ = false;
+};
