@@ -204,6 +204,11 @@ QWidget* frmNodi::CreaSchedaDati()
 
     Disegni = nominato(new QStackedWidget(scheda), QStringLiteral("Disegni"));
     Disegni->setFrameShape(QFrame::StyledPanel);
+    // Drawings sit on paper white, whatever the window's style.
+    QPalette carta = Disegni->palette();
+    carta.setColor(QPalette::Window, Qt::white);
+    Disegni->setPalette(carta);
+    Disegni->setAutoFillBackground(true);
     Disegni->addWidget(CreaPicker());
     for (int k = 0; k < 4; ++k) {
         PicNodo[static_cast<std::size_t>(k)] =
@@ -309,10 +314,11 @@ QWidget* frmNodi::CreaPicker()
         auto* nome = new QLabel(TipiNodo().at(k), PicTipoNodi);
         nome->setWordWrap(true);
         nome->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        nome->setMaximumWidth(112);
         QFont piccolo = nome->font();
         piccolo.setPointSizeF(piccolo.pointSizeF() * 0.85);
         nome->setFont(piccolo);
+        nome->setFixedWidth(112);
+        nome->setMinimumHeight(QFontMetrics(piccolo).lineSpacing() * 3 + 4);
         griglia->addWidget(img, 0, k, Qt::AlignHCenter);
         griglia->addWidget(nome, 1, k, Qt::AlignHCenter | Qt::AlignTop);
     }
@@ -373,8 +379,8 @@ QWidget* frmNodi::CreaSchedaCoefficienti()
     auto* scheda = new QWidget(this);
     auto* esterno = new QHBoxLayout(scheda);
     auto* colonna = new QVBoxLayout;
-    esterno->addLayout(colonna);
-    esterno->addStretch(1);
+    esterno->addLayout(colonna, 3);
+    esterno->addStretch(2);
 
     auto* classe = nominato(new QGroupBox(QStringLiteral("Classe di Servizio"), scheda),
                             QStringLiteral("FrameClasse"));
