@@ -65,6 +65,12 @@ public:
     static QString TestoPredefinitoCoefCar(int i);  // default of txtCoefCar(i), 1..3
     static QString TestoPredefinitoCoefMat(int i);  // default of txtCoefMat(i), 1..6
 
+    // --- Handlers (run by the controls' signals; callable where a caller must rerun them) ---
+    void TipoSelezionato();              // layout of the type selected in cmbTipoNodo
+    void SezioneSelezionata(int i);      // section shape of bar i
+    void SchedaAstaSelezionata(int j);   // bar tab j selected: material field and bar name
+    void SelezionaScheda(int j);         // selects tab j of SSTab2 (runs the handler on a change)
+
     // Short plain text in the report box (Courier New), as the layout states show it.
     void ScriviAvvisoRelazione(const QString& testo);
 
@@ -135,9 +141,6 @@ private:
     void CollegaEventi();
 
     // Types, sections, tabs, pictures (frmNodi_tipi.cpp)
-    void TipoSelezionato();
-    void SezioneSelezionata(int i);
-    void SchedaAstaSelezionata(int j);
     void EvidenziaImmagine(int k);   // k = -1 removes every border
     bool EventoImmagine(QObject* oggetto, QEvent* evento);
 
@@ -153,7 +156,6 @@ private:
     void InvioAngolo(int i);
     void InvioSforzo(int i);
     void FocusPulsanteRegistra();
-    void SelezionaScheda(int j);
 
     bool bloccoMateriale_ = false;   // txtMatAsta written by the tab switch: no reload
     bool inCostruzione_ = true;
