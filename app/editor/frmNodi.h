@@ -1,0 +1,162 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class DisegnoSvg;
+class QTabWidget;
+class QTextEdit;
+class QTreeWidget;
+class clsAsta;
+
+// The joint editor: one joint at a time, its type, notch and support fields, the bars on the
+// tabs of SSTab2 with their materials, the normative coefficients and the report box.
+//
+// Controls are public members named as the window names them; arrays keep the window's
+// indexes (txtMis[1..4], bar arrays [1..6], FrameAsta[0..6], ImgTipoUnione/PicNodo[0..3]),
+// index 0 of the 1-based arrays is unused.
+class frmNodi : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int NumAste = 6;   // bar panels and tabs of SSTab2
+
+    explicit frmNodi(QWidget* parent = nullptr);
+    ~frmNodi() override;
+
+    // --- Joint types ---------------------------------------------------------------------
+    static const QStringList& TipiNodo();                 // the four type names, list order
+    static int IndiceTipo(const QString& tipo);           // 0..3, or -1 for any other text
+    static int NumeroAsteTipo(const QString& tipo);       // 2 or 3; 0 for any other text
+    static QString NomeAsta(const QString& tipo, int k);  // role of bar k (1-based); empty if none
+
+    // --- State -----------------------------------------------------------------------------
+    std::int16_t ModifNodo = 0;   // 1 when the joint shown was edited since loaded or verified
+
+    bool SchedaDisponibile(int j) const;   // tab j (0..5) of SSTab2 can be selected
+    int NumeroSchedeDisponibili() const;   // bars of the joint = available tabs
+    static bool Mostrato(const QWidget* campo);   // the field is shown for the current type
+    int AstaSelezionata() const;           // k = selected tab of SSTab2 + 1
+
+    // --- Validation and keys ---------------------------------------------------------------
+    // Fixed-order checks; on the first failure: beep, msg, focus (and bar tab), procedi False.
+    void controlladati(bool& procedi, QString& msg);
+
+    // --- Materials and coefficients --------------------------------------------------------
+    void CaricaDatiMat(QTreeWidget* listW, int nMat);     // fills a bar list from the archive
+    int NumeroMateriale(int k) const;   // material number in LstMatAsta(k), 0 when none
+    // Copies the rows of LstMatAsta(k) into the bar record's material properties.
+    void CopiaMaterialeInAsta(int k, clsAsta& a) const;
+    // Design strengths characteristic × kmod / γM (after the material and the axial force).
+    void CalcolaResistenzeProgetto(clsAsta& a) const;
+    float valKmod() const;                          // kmod of the selected service class
+    float valGM(const QString& DescrMat) const;     // γM recognised from the description
+    QString strClasse() const;                      // caption of the selected service class
+    static QString TestoPredefinitoCoefCar(int i);  // default of txtCoefCar(i), 1..3
+    static QString TestoPredefinitoCoefMat(int i);  // default of txtCoefMat(i), 1..6
+
+    // --- Handlers (run by the controls' signals; callable where a caller must rerun them) ---
+    void TipoSelezionato();              // layout of the type selected in cmbTipoNodo
+    void SezioneSelezionata(int i);      // section shape of bar i
+    void SchedaAstaSelezionata(int j);   // bar tab j selected: material field and bar name
+    void SelezionaScheda(int j);         // selects tab j of SSTab2 (runs the handler on a change)
+
+    // Short plain text in the report box (Courier New), as the layout states show it.
+    void ScriviAvvisoRelazione(const QString& testo);
+
+    // --- Controls --------------------------------------------------------------------------
+    QLabel* lblTitolo = nullptr;
+    QLabel* lblNodoCorrente = nullptr;
+    QLabel* Label35 = nullptr;
+    QLabel* lblNodiTot = nullptr;
+    QPushButton* Command1 = nullptr;   // "Tabella Materiali"
+    QPushButton* Command3 = nullptr;   // "Aggiungi Nodo"
+    QPushButton* Command4 = nullptr;   // "Indietro"
+    QPushButton* Command5 = nullptr;   // "Avanti"
+    QPushButton* Command6 = nullptr;   // "Rimuovi Nodo"
+    QPushButton* Command7 = nullptr;   // "Appunti SL"
+    QPushButton* Command8 = nullptr;   // "Registra"
+    QPushButton* Command9 = nullptr;   // "Esci"
+    QTabWidget* SSTab1 = nullptr;
+
+    QFrame* FrameTipo = nullptr;
+    QLabel* lblTipo = nullptr;
+    QComboBox* cmbTipoNodo = nullptr;
+    QStackedWidget* Disegni = nullptr;              // the place shared by picker and drawings
+    QWidget* PicTipoNodi = nullptr;
+    std::array<QLabel*, 4> ImgTipoUnione{};
+    std::array<DisegnoSvg*, 4> PicNodo{};
+
+    QGroupBox* FrameParamNodo = nullptr;
+    std::array<QLabel*, 5> lblMis{};
+    std::array<QLineEdit*, 5> txtMis{};
+    QLabel* lblReaz = nullptr;
+    QLineEdit* txtReaz = nullptr;
+    QLabel* lblLapp = nullptr;
+    QLineEdit* txtLapp = nullptr;
+
+    std::array<QWidget*, NumAste + 1> FrameAsta{};  // [0] the bars group, [1..6] bar panels
+    QLineEdit* Text1 = nullptr;
+    QLabel* Text2 = nullptr;
+    QTabWidget* SSTab2 = nullptr;
+    QLineEdit* txtMatAsta = nullptr;
+    std::array<QLabel*, NumAste + 1> lblAsta{};     // [0] "Asta N.", [i] "Tipo Sezione"
+    std::array<QComboBox*, NumAste + 1> ComboAsta{};
+    std::array<QLabel*, NumAste + 1> lblBase{};
+    std::array<QLineEdit*, NumAste + 1> txtBAsta{};
+    std::array<QLabel*, NumAste + 1> lblAltezza{};
+    std::array<QLineEdit*, NumAste + 1> txtHAsta{};
+    std::array<QLabel*, NumAste + 1> lblAngAsta{};
+    std::array<QLineEdit*, NumAste + 1> txtAngAsta{};
+    std::array<QLabel*, NumAste + 1> lblNAsta{};
+    std::array<QLineEdit*, NumAste + 1> txtNAsta{};
+    std::array<QTreeWidget*, NumAste + 1> LstMatAsta{};
+
+    QTextEdit* RichTextBox1 = nullptr;
+
+    std::array<QRadioButton*, 4> Option2{};          // [1..3]
+    std::array<QLineEdit*, 4> txtCoefCar{};          // [1..3]
+    std::array<QLineEdit*, 7> txtCoefMat{};          // [1..6]
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    // Construction (frmNodi.cpp)
+    QWidget* CreaPulsanti();
+    QWidget* CreaSchedaDati();
+    QWidget* CreaPicker();
+    QWidget* CreaPannelloAsta(int i);
+    QWidget* CreaSchedaCoefficienti();
+    void CollegaEventi();
+
+    // Types, sections, tabs, pictures (frmNodi_tipi.cpp)
+    void EvidenziaImmagine(int k);   // k = -1 removes every border
+    bool EventoImmagine(QObject* oggetto, QEvent* evento);
+
+    // Materials and coefficients (frmNodi_materiali.cpp)
+    void MaterialeModificato();
+    void ImpostaMateriale(const QString& testo, bool bloccato);
+    bool TastoCoefficiente(QLineEdit* box, int tasto);
+    void CoefficienteLasciato(QLineEdit* box);
+
+    // Keys and changes (frmNodi_validazione.cpp)
+    void CampoModificato();
+    bool TastoPremuto(QObject* oggetto, int tasto, const QString& testo);
+    void InvioAngolo(int i);
+    void InvioSforzo(int i);
+    void FocusPulsanteRegistra();
+
+    bool bloccoMateriale_ = false;   // txtMatAsta written by the tab switch: no reload
+    bool inCostruzione_ = true;
+};

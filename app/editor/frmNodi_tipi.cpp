@@ -1,0 +1,262 @@
+// Joint types: the layout each type gives the editor, section shapes, bar tabs, type pictures.
+#include "editor/frmNodi.h"
+
+#include "shell/ModuloTrevon.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include "editor/DisegnoSvg.h"
+#include <QTabWidget>
+
+namespace {
+
+struct DescrizioneTipo {
+    QString nome;
+    QStringList aste;          // roles of bars 1..n
+    QStringList didascalie;    // captions of txtMis(1..4); empty = field hidden
+    bool appoggio;             // support reaction and bearing length asked for
+};
+
+const std::vector<DescrizioneTipo>& descrizioni()
+{
+    static const std::vector<DescrizioneTipo> tipi = {
+        {QStringLiteral("Catena Puntone a Dente Semplice"),
+         {QStringLiteral("Catena"), QStringLiteral("Puntone")},
+         {QStringLiteral("[cm.]  tv ="), QStringLiteral("Lv ="), QString(), QString()},
+         true},
+        {QStringLiteral("Puntone Saetta a Dente Semplice"),
+         {QStringLiteral("Puntone Inferiore"), QStringLiteral("Puntone Superiore"), QStringLiteral("Saetta")},
+         {QStringLiteral("[cm.]  tv ="), QString(), QString(), QString()},
+         false},
+        {QStringLiteral("Monaco Puntoni a Dente Semplice"),
+         {QStringLiteral("Puntone Sx"), QStringLiteral("Monaco"), QStringLiteral("Puntone Dx")},
+         {QStringLiteral("[cm.]  tv1="), QStringLiteral("Lv1="), QStringLiteral("tv2="), QStringLiteral("Lv2=")},
+         false},
+        {QStringLiteral("Monaco Saette a Dente Semplice"),
+         {QStringLiteral("Saetta Sx"), QStringLiteral("Monaco"), QStringLiteral("Saetta Dx")},
+         {QStringLiteral("[cm.]  tv1="), QStringLiteral("Lv1="), QStringLiteral("tv2="), QStringLiteral("Lv2=")},
+         false},
+    };
+    return tipi;
+}
+
+const QString tipoNonImplementato =
+    QStringLiteral("Il Tipo di nodo selezionato non è ancora implementato nella Classe");
+
+}  // namespace
+
+const QStringList& frmNodi::TipiNodo()
+{
+    static const QStringList nomi = [] {
+        QStringList n;
+        for (const DescrizioneTipo& d : descrizioni())
+            n << d.nome;
+        return n;
+    }();
+    return nomi;
+}
+
+int frmNodi::IndiceTipo(const QString& tipo) { return static_cast<int>(TipiNodo().indexOf(tipo)); }
+
+int frmNodi::NumeroAsteTipo(const QString& tipo)
+{
+    const int k = IndiceTipo(tipo);
+    return k < 0 ? 0 : static_cast<int>(descrizioni()[static_cast<std::size_t>(k)].aste.size());
+}
+
+QString frmNodi::NomeAsta(const QString& tipo, int k)
+{
+    const int t = IndiceTipo(tipo);
+    if (t < 0)
+        return {};
+    const QStringList& aste = descrizioni()[static_cast<std::size_t>(t)].aste;
+    return k >= 1 && k <= aste.size() ? aste.at(k - 1) : QString();
+}
+
+bool frmNodi::SchedaDisponibile(int j) const { return j >= 0 && j < SSTab2->count() && SSTab2->isTabEnabled(j); }
+
+int frmNodi::NumeroSchedeDisponibili() const
+{
+    int n = 0;
+    for (int j = 0; j < SSTab2->count(); ++j)
+        n += SchedaDisponibile(j) ? 1 : 0;
+    return n;
+}
+
+bool frmNodi::Mostrato(const QWidget* campo) { return !campo->isHidden(); }
+
+int frmNodi::AstaSelezionata() const { return SSTab2->currentIndex() + 1; }
+
+void frmNodi::TipoSelezionato()
+{
+    ModifNodo = 1;
+    const QString t = cmbTipoNodo->currentIndex() >= 0 ? cmbTipoNodo->currentText() : QString();
+
+    // Full layout first; the type then hides what it does not ask for.
+    FrameAsta[1]->setEnabled(true);
+    Command8->setEnabled(true);
+    Command8->setText(QStringLiteral("Registra Dati e Verifica"));
+    ScriviAvvisoRelazione(QStringLiteral("Registrare i Dati del Nodo ed eseguire Verifica"));
+    FrameParamNodo->setEnabled(true);
+    for (int i = 1; i <= 4; ++i) {
+        lblMis[static_cast<std::size_t>(i)]->show();
+        txtMis[static_cast<std::size_t>(i)]->show();
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{lblReaz, lblLapp, txtReaz, txtLapp})
+        w->show();
+    FrameAsta[0]->setEnabled(true);
+    for (int i = 1; i <= NumAste; ++i) {
+        const auto ii = static_cast<std::size_t>(i);
+        lblNAsta[ii]->show();
+        txtNAsta[ii]->show();
+        lblAngAsta[ii]->show();
+        txtAngAsta[ii]->show();
+        txtAngAsta[ii]->clear();
+    }
+    Text1->clear();
+
+    const int k = IndiceTipo(t);
+    if (t.trimmed().isEmpty()) {
+        Disegni->setCurrentWidget(PicTipoNodi);
+        FrameParamNodo->setEnabled(false);
+        FrameAsta[0]->setEnabled(false);   // bar tabs, material field and panels with it
+        Command8->setText(QStringLiteral("Seleziona Tipo Unione"));
+        Command8->setEnabled(false);
+        ScriviAvvisoRelazione(QStringLiteral("Selezionare Tipo di Unione"));
+    } else if (k >= 0) {
+        const DescrizioneTipo& d = descrizioni()[static_cast<std::size_t>(k)];
+        Disegni->setCurrentWidget(PicNodo[static_cast<std::size_t>(k)]);
+        Text1->setText(d.aste.at(0));
+        for (int i = 1; i <= 4; ++i) {
+            const QString& didascalia = d.didascalie.at(i - 1);
+            if (didascalia.isEmpty()) {
+                lblMis[static_cast<std::size_t>(i)]->hide();
+                txtMis[static_cast<std::size_t>(i)]->hide();
+            } else {
+                lblMis[static_cast<std::size_t>(i)]->setText(didascalia);
+            }
+        }
+        if (!d.appoggio) {
+            for (QWidget* w : std::initializer_list<QWidget*>{lblReaz, lblLapp, txtReaz, txtLapp})
+                w->hide();
+        }
+        switch (k) {
+        case 0:   // the tie is horizontal and carries no axial force of its own here
+            lblAngAsta[1]->hide();
+            txtAngAsta[1]->hide();
+            lblNAsta[1]->hide();
+            txtNAsta[1]->hide();
+            break;
+        case 1:   // the rafter's forces come from the strut
+            for (int i = 1; i <= 2; ++i) {
+                lblNAsta[static_cast<std::size_t>(i)]->hide();
+                txtNAsta[static_cast<std::size_t>(i)]->hide();
+            }
+            break;
+        default:  // the king post is vertical
+            txtAngAsta[2]->setText(QStringLiteral("90"));
+            lblAngAsta[2]->hide();
+            txtAngAsta[2]->hide();
+            lblNAsta[2]->hide();
+            txtNAsta[2]->hide();
+            break;
+        }
+    }
+
+    const int n = NumeroAsteTipo(t);
+    if (n > 0) {
+        // Tab 0 first, so disabling the selected tab cannot move the selection through the
+        // other bars (each move would propose materials to them).
+        SelezionaScheda(0);
+        for (int j = 0; j < SSTab2->count(); ++j)
+            SSTab2->setTabEnabled(j, j < n);
+    }
+
+    if (!t.trimmed().isEmpty())
+        txtMis[1]->setFocus();
+}
+
+void frmNodi::SezioneSelezionata(int i)
+{
+    const auto ii = static_cast<std::size_t>(i);
+    ModifNodo = 1;
+    Command8->setEnabled(true);
+    const QString sezione = ComboAsta[ii]->currentText();
+    if (sezione == QStringLiteral("Rettangolare")) {
+        lblBase[ii]->setText(QStringLiteral("B (cm)"));
+        lblAltezza[ii]->show();
+        txtHAsta[ii]->show();
+    } else if (sezione == QStringLiteral("Circolare")) {
+        lblBase[ii]->setText(QStringLiteral("R (cm)"));
+        lblAltezza[ii]->hide();
+        txtHAsta[ii]->hide();
+    }
+}
+
+void frmNodi::SchedaAstaSelezionata(int j)
+{
+    if (inCostruzione_ || j < 0)
+        return;
+    const int k = j + 1;
+    const int n = NumeroMateriale(k);
+    if (n >= 1) {
+        ImpostaMateriale(QString::number(n), true);
+    } else {
+        ImpostaMateriale(QString(), false);
+        if (k > 1) {
+            const int p = NumeroMateriale(k - 1);
+            if (p >= 1)
+                ImpostaMateriale(QString::number(p), false);   // proposal: loads bar k's list
+        }
+    }
+
+    const QString tipo = cmbTipoNodo->currentIndex() >= 0 ? cmbTipoNodo->currentText() : QString();
+    if (IndiceTipo(tipo) >= 0) {
+        const QString nome = NomeAsta(tipo, k);
+        if (!nome.isEmpty())
+            Text1->setText(nome);
+    } else if (!tipo.trimmed().isEmpty()) {
+        ModuloTrevon::Beep();
+        ModuloTrevon::MsgBox(QStringLiteral("Attenzione!\n") + tipoNonImplementato);
+    }
+}
+
+void frmNodi::SelezionaScheda(int j)
+{
+    if (SSTab2->currentIndex() != j)
+        SSTab2->setCurrentIndex(j);
+}
+
+void frmNodi::EvidenziaImmagine(int k)
+{
+    for (int i = 0; i < 4; ++i)
+        ImgTipoUnione[static_cast<std::size_t>(i)]->setFrameShape(i == k ? QFrame::Box : QFrame::NoFrame);
+}
+
+bool frmNodi::EventoImmagine(QObject* oggetto, QEvent* evento)
+{
+    if (oggetto == PicTipoNodi) {
+        if (evento->type() == QEvent::MouseMove || evento->type() == QEvent::Leave)
+            EvidenziaImmagine(-1);
+        return false;
+    }
+    for (int k = 0; k < 4; ++k) {
+        if (oggetto != ImgTipoUnione[static_cast<std::size_t>(k)])
+            continue;
+        if (evento->type() == QEvent::MouseMove) {
+            EvidenziaImmagine(k);
+            return true;   // not on to the picker, which would clear the border again
+        } else if (evento->type() == QEvent::MouseButtonRelease) {
+            ImgTipoUnione[static_cast<std::size_t>(k)]->setFrameShape(QFrame::NoFrame);
+            cmbTipoNodo->setCurrentIndex(k);   // also while the list is disabled
+            return true;
+        }
+        return false;
+    }
+    return false;
+}
