@@ -3,6 +3,7 @@
 
 #include "editor/Numeri.h"
 #include "materials/DatabaseMateriali.h"
+#include "materials/RecordsetMateriali.h"
 #include "shell/ModuloTrevon.h"
 
 #include <QLineEdit>

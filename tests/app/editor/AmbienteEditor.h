@@ -138,6 +138,9 @@ inline QString NomeFocus(const QWidget& finestra)
 // The editor on its own, with recorded boxes; a box nobody expected fails the test.
 class EditorTest : public ::testing::Test {
 protected:
+    // Shown, as the user sees it: a hidden box never takes the focus.
+    EditorTest() { f->show(); }
+
     void TearDown() override
     {
         for (const ModuloTrevon::Avviso& a : avvisi.avvisi)

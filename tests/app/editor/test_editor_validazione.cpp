@@ -290,6 +290,9 @@ TEST_F(EditorTest, TypedPointBecomesCommaInEveryNumericField)
     EXPECT_EQ(f->cmbTipoNodo->currentIndex(), 0);
 }
 
+// The coefficient fields live on the third main tab.
+const auto SchedaCoefficienti = [](frmNodi& f) { f.SSTab1->setCurrentIndex(2); };
+
 struct CasoInvio {
     const char* caso;
     int tipo;
@@ -374,10 +377,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoInvio{"KeyOnBarTabsToMaterial", 0, {}, "SSTab2", "txtMatAsta", true, -1},
         CasoInvio{"MaterialToBaseOfSameBar", 1, [](frmNodi& f) { f.SSTab2->setCurrentIndex(2); },
                   "txtMatAsta", "txtBAsta(3)", true, 2},
-        CasoInvio{"KmodToNextKmod", 0, {}, "txtCoefCar(1)", "txtCoefCar(2)", true, -1},
-        CasoInvio{"LastKmodToRegister", 0, {}, "txtCoefCar(3)", "Command8", false, -1},
-        CasoInvio{"GammaToNextGamma", 0, {}, "txtCoefMat(5)", "txtCoefMat(6)", true, -1},
-        CasoInvio{"LastGammaBackToFirst", 0, {}, "txtCoefMat(6)", "txtCoefMat(1)", true, -1}),
+        CasoInvio{"KmodToNextKmod", 0, SchedaCoefficienti, "txtCoefCar(1)", "txtCoefCar(2)", true, -1},
+        CasoInvio{"LastKmodToRegister", 0, SchedaCoefficienti, "txtCoefCar(3)", "Command8", false, -1},
+        CasoInvio{"GammaToNextGamma", 0, SchedaCoefficienti, "txtCoefMat(5)", "txtCoefMat(6)", true, -1},
+        CasoInvio{"LastGammaBackToFirst", 0, SchedaCoefficienti, "txtCoefMat(6)", "txtCoefMat(1)", true, -1}),
     [](const ::testing::TestParamInfo<CasoInvio>& info) { return std::string(info.param.caso); });
 
 TEST_F(EditorTest, EveryJointFieldEditMarksTheJointAndEnablesRegister)
