@@ -143,6 +143,7 @@ frmNodi::frmNodi(QWidget* parent) : QWidget(parent)
     principale->addWidget(CreaPulsanti());
 
     CollegaEventi();
+    CollegaComandi();
 
     // Initial state: rectangular sections, first tabs, no type (runs the type selection).
     for (int i = 1; i <= NumAste; ++i)

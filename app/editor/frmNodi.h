@@ -74,6 +74,26 @@ public:
     // Short plain text in the report box (Courier New), as the layout states show it.
     void ScriviAvvisoRelazione(const QString& testo);
 
+    // --- Registration, verification, filling (frmNodi_registrazione.cpp) ------------------
+    // Validates, then copies the fields into NodoCorrente and its bars; procedi False on refusal.
+    void registraDatiNodo(bool& procedi);
+    // Verifies the current joint by its type and, on success, writes its report.
+    void AvviaVerifica(bool& procedi);
+    // Fills the fields from NodoCorrente (joint nn) and writes its report from stored results.
+    void compilaTextDatiNodo(std::int16_t nn);
+
+    // --- Navigation and commands (frmNodi_navigazione.cpp) ---------------------------------
+    std::int16_t NumeroNodoCorrente() const;      // the counter's number, 0 when it holds none
+    void ImpostaContatore(const QString& testo);  // lblNodoCorrente := testo (runs its handler)
+    void lblNodoCorrente_Change();                // enabling of Rimuovi, Indietro, Avanti
+    void Command3_Click();   // "Aggiungi Nodo"
+    void Command4_Click();   // "Indietro"
+    void Command5_Click();   // "Avanti"
+    void Command6_Click();   // "Rimuovi Nodo"
+    void Command7_Click();   // guidance document
+    void Command8_Click();   // "Registra"
+    void Command9_Click();   // "Esci"
+
     // --- Controls --------------------------------------------------------------------------
     QLabel* lblTitolo = nullptr;
     QLabel* lblNodoCorrente = nullptr;
@@ -128,8 +148,12 @@ public:
     std::array<QLineEdit*, 4> txtCoefCar{};          // [1..3]
     std::array<QLineEdit*, 7> txtCoefMat{};          // [1..6]
 
+signals:
+    void chiuso();   // the window closed: the start window shows again
+
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     // Construction (frmNodi.cpp)
@@ -156,6 +180,12 @@ private:
     void InvioAngolo(int i);
     void InvioSforzo(int i);
     void FocusPulsanteRegistra();
+
+    // Registration and navigation (frmNodi_registrazione.cpp, frmNodi_navigazione.cpp)
+    void ScriviRelazione(const QString& numeroNodo);   // report of NodoCorrente, all or nothing
+    void ListaTipiAbilitata(bool abilitata);
+    void Sposta(int passo, const QString& domanda);    // Indietro (-1), Avanti (+1)
+    void CollegaComandi();
 
     bool bloccoMateriale_ = false;   // txtMatAsta written by the tab switch: no reload
     bool inCostruzione_ = true;

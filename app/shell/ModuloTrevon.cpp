@@ -122,7 +122,7 @@ int Main()
     DatabaseMateriali::InizializzaDatabaseMateriali();
     auto* finestra = new frmMain;
     finestra->setAttribute(Qt::WA_DeleteOnClose);
-    finestra->show();
+    finestra->showMaximized();
     return 0;
 }
 

@@ -1,0 +1,104 @@
+#include "shell/GestioneNodi.h"
+
+#include "editor/frmNodi.h"
+#include "shell/ModuloTrevon.h"
+#include "shell/frmMain.h"
+#include "shell/frmTipoVer.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+namespace ModuloTrevon {
+
+namespace {
+
+QPointer<frmMain>& principale()
+{
+    static QPointer<frmMain> p;
+    return p;
+}
+
+QPointer<frmNodi>& editor()
+{
+    static QPointer<frmNodi> e;
+    return e;
+}
+
+// The library's own messages: the zero decisive angle, an unregistered bar number.
+void AvvisoLibreria(const std::string& testo, bool beep)
+{
+    if (beep)
+        Beep();
+    MsgBox(QString::fromStdString(testo), Pulsanti::OK, Icona::Nessuna, QStringLiteral("QOR_TRVSL10"));
+}
+
+}  // namespace
+
+void ImpostaFinestraPrincipale(frmMain* finestra) { principale() = finestra; }
+
+frmMain* FinestraPrincipale() { return principale(); }
+
+frmNodi* EditorAperto() { return editor(); }
+
+frmNodi* EditorNodi()
+{
+    if (editor())
+        return editor();
+    auto* nuovo = new frmNodi;
+    editor() = nuovo;
+    if (frmMain* m = principale()) {
+        QMdiSubWindow* cornice = m->AreaFinestre()->addSubWindow(nuovo);
+        cornice->setAttribute(Qt::WA_DeleteOnClose);
+        cornice->move(0, 0);
+        QObject::connect(nuovo, &frmNodi::chiuso, m, [m] {
+            if (frmTipoVer* inizio = m->TipoVer())
+                inizio->show();
+        });
+    }
+    return nuovo;
+}
+
+void AvviaGestioneNodi()
+{
+    GenVerNodi = std::make_shared<clsGenVerNodi>(AvvisoLibreria);
+    MostraEditorNodi();
+}
+
+void RilasciaGestioneNodi()
+{
+    NodoCorrente.reset();
+    GenVerNodi.reset();
+}
+
+void NuovoNodo()
+{
+    GenVerNodi->CreaNodo(std::string());
+    const int totale = GenVerNodi->Nodi->Count();
+    NodoCorrente = GenVerNodi->Nodi->Item(totale);
+    EditorNodi()->lblNodiTot->setText(QString::number(totale));
+}
+
+void MostraNodo(std::int16_t n)
+{
+    frmNodi* f = EditorNodi();
+    f->compilaTextDatiNodo(n);
+    f->ImpostaContatore(QString::number(n));
+}
+
+void MostraEditorNodi()
+{
+    NuovoNodo();
+    MostraNodo(static_cast<std::int16_t>(GenVerNodi->Nodi->Count()));
+    frmNodi* f = EditorNodi();
+    f->show();
+    if (auto* cornice = qobject_cast<QMdiSubWindow*>(f->parentWidget())) {
+        cornice->show();
+        cornice->raise();
+        f->setFocus();
+    }
+    f->activateWindow();
+}
+
+}  // namespace ModuloTrevon

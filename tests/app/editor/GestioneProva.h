@@ -1,0 +1,133 @@
+#pragma once
+// A calculation started as "Avvia" starts it (AvviaGestioneNodi, no main window): the editor
+// on a new joint, a temporary archive with the materials of the worked example, recorded
+// message boxes answered from a queue.
+#include "AmbienteEditor.h"
+#include "AvvisiProva.h"
+
+#include "shell/GestioneNodi.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTextEdit>
+
+#include <cmath>
+
+class GestioneTest : public ::testing::Test {
+protected:
+    static constexpr int C30 = 30;   // the tie of the worked example
+    static constexpr int C24 = 24;   // its rafter
+
+    void SetUp() override
+    {
+        ModuloTrevon::PiGreco = static_cast<float>(4.0 * std::atan(1.0));
+        archivio.Aggiungi(C30, QStringLiteral("Legno Massiccio C30"),
+                          {30, 18, 0.6, 30, 6.25, 6, 12000, 8000, 400, 750, 380});
+        archivio.Aggiungi(C24, QStringLiteral("Legno Massiccio C24"),
+                          {24, 14, 0.4, 21, 2.5, 4, 11000, 7400, 370, 690, 350});
+        ModuloTrevon::AvviaGestioneNodi();
+        f = ModuloTrevon::EditorAperto();
+        ASSERT_NE(f, nullptr);
+    }
+
+    void TearDown() override
+    {
+        if (f)
+            delete f.data();
+        ModuloTrevon::RilasciaGestioneNodi();
+        for (const AvvisiProva::Ricevuto& r : avvisi.ricevuti)
+            ADD_FAILURE() << "message box not looked at: " << r.avviso.testo.toStdString();
+    }
+
+    // The boxes received so far, taken out of the record.
+    std::vector<ModuloTrevon::Avviso> Presi()
+    {
+        std::vector<ModuloTrevon::Avviso> v;
+        for (const AvvisiProva::Ricevuto& r : avvisi.ricevuti)
+            v.push_back(r.avviso);
+        avvisi.ricevuti.clear();
+        return v;
+    }
+
+    // Selects bar k's tab and types its material number.
+    void Materiale(int k, int numero)
+    {
+        f->SSTab2->setCurrentIndex(k - 1);
+        f->txtMatAsta->setText(QString::number(numero));
+    }
+
+    // Replaces a field's text by typing, as a user does after selecting it.
+    static void Batti(QLineEdit* campo, const QString& testo)
+    {
+        campo->selectAll();
+        Premi(campo, Qt::Key_Delete);
+        Scrivi(campo, testo);
+    }
+
+    // The tie–rafter joint of the worked example, as a user types it: rafter 10 × 20 cm at 30°
+    // with 50 kN, tie 10 × 20 cm, tv 3, Lv 20, support 30 kN over 15 cm.
+    void CatenaPuntone(const QString& sforzo = QStringLiteral("50"), const QString& angolo = QStringLiteral("30"))
+    {
+        f->cmbTipoNodo->setCurrentIndex(0);
+        Batti(f->txtMis[1], QStringLiteral("3"));
+        Batti(f->txtMis[2], QStringLiteral("20"));
+        Batti(f->txtReaz, QStringLiteral("30"));
+        Batti(f->txtLapp, QStringLiteral("15"));
+        Materiale(1, C30);
+        Batti(f->txtBAsta[1], QStringLiteral("10"));
+        Batti(f->txtHAsta[1], QStringLiteral("20"));
+        Materiale(2, C24);
+        Batti(f->txtBAsta[2], QStringLiteral("10"));
+        Batti(f->txtHAsta[2], QStringLiteral("20"));
+        Batti(f->txtAngAsta[2], angolo);
+        Batti(f->txtNAsta[2], sforzo);
+    }
+
+    // A rafter–strut joint: rafter 12 × 20, strut 10 × 15 at 60° with 30 kN, tv 3.
+    void PuntoneSaetta()
+    {
+        f->cmbTipoNodo->setCurrentIndex(1);
+        f->txtMis[1]->setText(QStringLiteral("3"));
+        for (int k = 1; k <= 3; ++k) {
+            const auto kk = static_cast<std::size_t>(k);
+            Materiale(k, C24);
+            f->txtBAsta[kk]->setText(k == 3 ? QStringLiteral("10") : QStringLiteral("12"));
+            f->txtHAsta[kk]->setText(k == 3 ? QStringLiteral("15") : QStringLiteral("20"));
+            f->txtAngAsta[kk]->setText(k == 3 ? QStringLiteral("60") : QStringLiteral("30"));
+        }
+        f->txtNAsta[3]->setText(QStringLiteral("30"));
+    }
+
+    // The editor closed ("Esci") and "Avvia" again: a new editor on a new register.
+    void NuovoCalcolo()
+    {
+        f->Command9->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_TRUE(f.isNull());
+        ModuloTrevon::AvviaGestioneNodi();
+        f = ModuloTrevon::EditorAperto();
+        ASSERT_NE(f, nullptr);
+    }
+
+    // "Aggiungi Nodo", answering No to the prompt for unregistered changes when it comes.
+    void NuovoNodoSenzaRegistrare()
+    {
+        const bool domanda = f->ModifNodo == 1;
+        if (domanda)
+            avvisi.Rispondi(ModuloTrevon::Risposta::No);
+        f->Command3->click();
+        const auto presi = Presi();
+        ASSERT_EQ(presi.size(), domanda ? 1u : 0u);
+        if (domanda) {
+            EXPECT_EQ(presi[0].pulsanti, ModuloTrevon::Pulsanti::SiNoAnnulla);
+        }
+    }
+
+    clsNodo& Nodo(int n) { return *ModuloTrevon::GenVerNodi->Nodi->Item(n); }
+    int Totale() const { return ModuloTrevon::GenVerNodi->Nodi->Count(); }
+    QString Relazione() const { return f->RichTextBox1->toPlainText(); }
+
+    ArchivioProva archivio;
+    AvvisiProva avvisi;
+    QPointer<frmNodi> f;
+};
