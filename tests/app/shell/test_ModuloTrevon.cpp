@@ -3,9 +3,12 @@
 #include "materials/DatabaseMateriali.h"
 #include "shell/ModuloTrevon.h"
 #include "shell/frmMain.h"
+#include "shell/frmTipoVer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -218,6 +221,20 @@ TEST_F(AvvioProgramma, SetsPiGrecoProvisionsTheArchiveAndShowsTheMainWindow)
     EXPECT_EQ(PiGreco, static_cast<float>(3.14159265358979323846));
     EXPECT_TRUE(QFile::exists(QDir(dati).filePath(QStringLiteral("MaterialiQor.dms"))));
     EXPECT_EQ(finestrePrincipaliVisibili(), 1);
+
+    // The start window opens inside it, at the bottom centre of the client area.
+    frmMain* principale = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<frmMain*>(w))
+            principale = m;
+    ASSERT_NE(principale, nullptr);
+    QApplication::processEvents();
+    auto* cornice = qobject_cast<QMdiSubWindow*>(principale->TipoVer()->parentWidget());
+    ASSERT_NE(cornice, nullptr);
+    EXPECT_TRUE(principale->TipoVer()->isVisible());
+    const QSize cliente = principale->AreaFinestre()->viewport()->size();
+    EXPECT_EQ(cornice->x(), (cliente.width() - cornice->width()) / 2);
+    EXPECT_EQ(cornice->y(), cliente.height() - cornice->height());
 }
 
 TEST_F(AvvioProgramma, MissingArchiveShowsItsMessageAndTheMainWindowStillOpens)
