@@ -8,6 +8,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTranslator>
 
 #include <cmath>
@@ -122,6 +123,9 @@ int Main()
     DatabaseMateriali::InizializzaDatabaseMateriali();
     auto* finestra = new frmMain;
     finestra->setAttribute(Qt::WA_DeleteOnClose);
+    // Maximised; the screen's size also where no window manager maximises it.
+    if (const QScreen* schermo = finestra->screen())
+        finestra->setGeometry(schermo->availableGeometry());
     finestra->showMaximized();
     return 0;
 }
