@@ -95,6 +95,7 @@ FrmListaLegno* FrmListaLegno::Apri(QWidget* vicino)
     }
     f->Carica();
     f->MostraDavanti();
+    f->appenaCaricata_ = false;
     if (f->statoLetto_ == 1)
         (f->Cornice() ? static_cast<QWidget*>(f->Cornice()) : f)->showMinimized();
     else if (f->statoLetto_ == 2)
@@ -104,8 +105,10 @@ FrmListaLegno* FrmListaLegno::Apri(QWidget* vicino)
 
 void FrmListaLegno::ArchivioCambiato()
 {
-    if (FrmListaLegno* f = Istanza())
+    if (FrmListaLegno* f = Istanza()) {
+        f->appenaCaricata_ = false;
         f->Attivata();
+    }
 }
 
 QSize FrmListaLegno::DimensioneProgettata() { return {1000, 520}; }
@@ -239,6 +242,7 @@ void FrmListaLegno::Carica()
     Leggi_Parametri_Registro_ListaLegname();
     Requery_Lista();
     posizionaoggetti();
+    appenaCaricata_ = true;
 }
 
 void FrmListaLegno::MostraDavanti()
@@ -371,6 +375,12 @@ void FrmListaLegno::Attivata()
 {
     if (inRicarica_)
         return;
+    // The first activation follows the load at once: one reading (and one error box) is enough.
+    if (appenaCaricata_) {
+        appenaCaricata_ = false;
+        posizionaoggetti();
+        return;
+    }
     inRicarica_ = true;
     posizionaoggetti();
     QVariant segnalibro;

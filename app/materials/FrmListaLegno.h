@@ -88,6 +88,7 @@ private:
     bool inSincronia_ = false;
     bool inRidimensionamento_ = false;
     bool salvato_ = false;
+    bool appenaCaricata_ = false;
     short statoLetto_ = 0;          // window state read from the settings
     QRect geometriaNormale_;        // last place and size of the normal window
 };

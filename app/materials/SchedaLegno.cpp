@@ -419,7 +419,8 @@ void SchedaLegno::Chiudi()
 void SchedaLegno::closeEvent(QCloseEvent* evento)
 {
     const QString modo = Command1->text();
-    if (modif == 1 && (modo == Registra || modo == RegistraModifica)) {
+    // A view sheet keeps the designed caption on its hidden button: nothing to save there.
+    if (modif == 1 && !Command1->isHidden() && (modo == Registra || modo == RegistraModifica)) {
         const QString stato = modo == Registra
                                   ? QStringLiteral("La Scheda non è stata registrata. \n")
                                   : QStringLiteral("Le modifiche apportate alla Scheda non sono state registrate. \n");
