@@ -23,6 +23,8 @@
 #include <QStyle>
 #include <QTableView>
 #include <QToolBar>
+#include <QVBoxLayout>
+#include <QHBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -154,31 +156,37 @@ FrmListaLegno::FrmListaLegno(QWidget* parent) : QWidget(parent)
     pulsante(icona("window-close", QStyle::SP_DialogCloseButton), QStringLiteral("Chiudi Elenco"),
              QStringLiteral("ChiudiElenco"), 9);
 
-    auto* spazio = new QWidget(Toolbar1);
-    spazio->setFixedWidth(12);
-    Toolbar1->addWidget(spazio);
-    Text1 = new QLineEdit(Toolbar1);
+    // The information line above the filter, beside the buttons.
+    auto* riquadro = new QWidget(Toolbar1);
+    riquadro->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    auto* colonna = new QVBoxLayout(riquadro);
+    colonna->setContentsMargins(12, 2, 4, 2);
+    colonna->setSpacing(2);
+    Text1 = new QLineEdit(riquadro);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
     Text1->setFrame(false);
     Text1->setFocusPolicy(Qt::ClickFocus);
-    Text1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     {
         QPalette p = Text1->palette();
         p.setColor(QPalette::Base, p.color(QPalette::Window));
         Text1->setPalette(p);
     }
-    Toolbar1->addWidget(Text1);
-    Text2 = new QLabel(QStringLiteral("Filtro:"), Toolbar1);
+    colonna->addWidget(Text1);
+    auto* riga = new QHBoxLayout;
+    riga->setSpacing(6);
+    Text2 = new QLabel(QStringLiteral("Filtro:"), riquadro);
     Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setContentsMargins(8, 0, 4, 0);
-    Toolbar1->addWidget(Text2);
-    Text3 = new QLineEdit(Toolbar1);
+    riga->addWidget(Text2);
+    Text3 = new QLineEdit(riquadro);
     Text3->setObjectName(QStringLiteral("Text3"));
     Text3->setToolTip(QStringLiteral("Seleziona Materiale la cui Descrizione inizia per ......"));
-    Text3->setFixedWidth(200);
+    Text3->setFixedWidth(240);
     Text3->setClearButtonEnabled(true);
-    Toolbar1->addWidget(Text3);
+    riga->addWidget(Text3);
+    riga->addStretch(1);
+    colonna->addLayout(riga);
+    Toolbar1->addWidget(riquadro);
 
     DataGrid1 = new QTableView(this);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
@@ -189,7 +197,7 @@ FrmListaLegno::FrmListaLegno(QWidget* parent) : QWidget(parent)
     DataGrid1->setWordWrap(false);
     DataGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     DataGrid1->verticalHeader()->setDefaultSectionSize(DataGrid1->fontMetrics().height() + 8);
-    DataGrid1->verticalHeader()->setFixedWidth(18);
+    DataGrid1->verticalHeader()->hide();
     DataGrid1->horizontalHeader()->setHighlightSections(false);
     modello_ = new ModelloMateriali(this);
     DataGrid1->setModel(modello_);
@@ -238,6 +246,7 @@ double FrmListaLegno::pixelInTwipsY(int pixel) const { return pixel * 1440.0 / l
 void FrmListaLegno::Carica()
 {
     Text1->setText(InformazioniArchivio());
+    Text1->setToolTip(Text1->text());
     Text1->setCursorPosition(0);
     Leggi_Parametri_Registro_ListaLegname();
     Requery_Lista();
@@ -321,7 +330,14 @@ void FrmListaLegno::Imposta_DataGrid()
             DataGrid1->setItemDelegateForColumn(c, new DelegatoColonnaLegno(formato, DataGrid1));
             delete attuale;
         }
-        DataGrid1->setColumnWidth(c, twipsInPixelX(larghezza));
+        // The designed width, widened where this screen's font needs more room for the header
+        // or for a value up to 99.999,99.
+        const QFontMetrics fm = DataGrid1->fontMetrics();
+        const QFontMetrics fmTesta = DataGrid1->horizontalHeader()->fontMetrics();
+        int necessaria = fmTesta.horizontalAdvance(nome) + 16;
+        if (formato == DelegatoColonnaLegno::Formato::Decimale)
+            necessaria = std::max(necessaria, fm.horizontalAdvance(QStringLiteral("99.999,99")) + 12);
+        DataGrid1->setColumnWidth(c, std::max(twipsInPixelX(larghezza), necessaria));
     }
 }
 
@@ -513,7 +529,7 @@ bool FrmListaLegno::eventFilter(QObject* oggetto, QEvent* evento)
             geometriaNormale_ = cornice->geometry();
         return false;
     }
-    if (cornice && oggetto == cornice->mdiArea()->window()) {
+    if (cornice && cornice->mdiArea() && oggetto == cornice->mdiArea()->window()) {
         // Program end: the list is destroyed with the main window, its place is kept first.
         if (evento->type() == QEvent::Close && !salvato_)
             Salva_Parametri_Registro_ListaLegname();
