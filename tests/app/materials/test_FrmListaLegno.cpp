@@ -330,3 +330,17 @@ TEST_F(ListaLegno, TheEditorsTabellaMaterialiOpensTheList)
     EXPECT_EQ(FrmListaLegno::Istanza(), f);
     EXPECT_EQ(area()->subWindowList().size(), 2);
 }
+
+TEST_F(ListaLegno, ClosingTheMainWindowKeepsThePlaceOfTheList)
+{
+    FrmListaLegno* f = apriLista();
+    f->Cornice()->setGeometry(15, 25, 640, 380);
+    Elabora();
+    principale->close();
+    Elabora();
+    QSettings s = impostazioni();
+    EXPECT_EQ(s.value(QStringLiteral("ListaLegname/Left")).toString(),
+              QString::number(static_cast<float>(15 * 1440.0 / principale->logicalDpiX())));
+    EXPECT_EQ(s.value(QStringLiteral("ListaLegname/Width")).toString(),
+              QString::number(static_cast<float>(640 * 1440.0 / principale->logicalDpiX())));
+}
