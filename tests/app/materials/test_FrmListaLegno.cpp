@@ -344,3 +344,14 @@ TEST_F(ListaLegno, ClosingTheMainWindowKeepsThePlaceOfTheList)
     EXPECT_EQ(s.value(QStringLiteral("ListaLegname/Width")).toString(),
               QString::number(static_cast<float>(640 * 1440.0 / principale->logicalDpiX())));
 }
+
+TEST_F(ListaLegno, AStoredMaximisedStateOpensAsANormalWindowFillingTheArea)
+{
+    {
+        QSettings s = impostazioni();
+        s.setValue(QStringLiteral("ListaLegname/Windowstate"), QStringLiteral("2"));
+    }
+    FrmListaLegno* f = apriLista();
+    EXPECT_FALSE(f->Cornice()->isMaximized());
+    EXPECT_EQ(f->Cornice()->geometry(), QRect(QPoint(0, 0), area()->viewport()->size()));
+}
