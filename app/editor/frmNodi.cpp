@@ -2,6 +2,7 @@
 #include "editor/frmNodi.h"
 
 #include "editor/DisegnoSvg.h"
+#include "materials/FrmListaLegno.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -453,6 +454,7 @@ QWidget* frmNodi::CreaSchedaCoefficienti()
 void frmNodi::CollegaEventi()
 {
     connect(cmbTipoNodo, &QComboBox::currentIndexChanged, this, [this] { TipoSelezionato(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { FrmListaLegno::Apri(this); });
     connect(SSTab2, &QTabWidget::currentChanged, this, [this](int j) { SchedaAstaSelezionata(j); });
     connect(txtMatAsta, &QLineEdit::textChanged, this, [this] { MaterialeModificato(); });
 

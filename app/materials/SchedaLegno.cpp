@@ -1,0 +1,474 @@
+#include "materials/SchedaLegno.h"
+
+#include "editor/Numeri.h"
+#include "materials/DatabaseMateriali.h"
+#include "materials/FrmListaLegno.h"
+#include "materials/ModuloSchedaLegno.h"
+#include "materials/RecordsetMateriali.h"
+#include "shell/ModuloTrevon.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+using namespace ModuloTrevon;
+
+namespace {
+
+const QString Registra = QStringLiteral("Registra");
+const QString RegistraModifica = QStringLiteral("Registra Modifica");
+const QString ConfermaElimina = QStringLiteral("Conferma Elimina");
+
+struct Riga {
+    const char* campo;
+    const char* didascalia;
+    const char* simbolo;
+};
+
+const std::array<Riga, SchedaLegno::NumCampi> Righe = {{
+    {"Classe", "Classe", ""},
+    {"Descrizione", "Descrizione", ""},
+    {"Fmk", "Flessione", "f<sub>m,k</sub>"},
+    {"Ft0k", "Trazione Parallela alle fibre", "f<sub>t,0,k</sub>"},
+    {"Ft90k", "Trazione Ortogonale alle fibre", "f<sub>t,90,k</sub>"},
+    {"Fc0k", "Compressione Parallela alle fibre", "f<sub>c,0,k</sub>"},
+    {"Fc90k", "Compressione Ortogonale alle fibre", "f<sub>c,90,k</sub>"},
+    {"Fvk", "Taglio", "f<sub>v,k</sub>"},
+    {"E0mean", "Modulo Elastico Parallelo Medio", "E<sub>0,mean</sub>"},
+    {"E05", "Modulo Elastico Parallelo Caratteristico", "E<sub>0,05</sub>"},
+    {"E90mean", "Modulo Elastico Ortogonale Medio", "E<sub>90,mean</sub>"},
+    {"Gmean", "Modulo Elastico Tangenziale Medio", "G<sub>mean</sub>"},
+    {"rok", "Massa Volumica Caratteristica", "&rho;<sub>k</sub>"},
+}};
+
+// The dotted leader between a value's caption and its symbol.
+class Guida : public QWidget {
+public:
+    explicit Guida(QWidget* parent) : QWidget(parent)
+    {
+        setMinimumWidth(24);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DotLine));
+        const int y = height() / 2 + fontMetrics().ascent() / 3;
+        p.drawLine(4, y, width() - 4, y);
+    }
+};
+
+QLabel* intestazione(const QString& testo, const QString& unita, QWidget* parent)
+{
+    auto* l = new QLabel(QStringLiteral("<b>") + testo + QStringLiteral("</b>&nbsp;&nbsp;(") + unita +
+                             QStringLiteral(")"),
+                         parent);
+    l->setContentsMargins(0, 6, 0, 2);
+    return l;
+}
+
+bool invio(int tasto) { return tasto == Qt::Key_Return || tasto == Qt::Key_Enter; }
+
+void beepEMessaggio(const QString& testo)
+{
+    Beep();
+    MsgBox(testo);
+}
+
+}  // namespace
+
+QString SchedaLegno::CampoDi(int i)
+{
+    return i >= 0 && i < NumCampi ? QString::fromLatin1(Righe[static_cast<std::size_t>(i)].campo) : QString();
+}
+
+SchedaLegno::SchedaLegno(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("SchedaLegno"));
+    setWindowTitle(QStringLiteral("Scheda Materiale Legno"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("document-properties"),
+                                   style()->standardIcon(QStyle::SP_FileDialogInfoView)));
+
+    auto* principale = new QVBoxLayout(this);
+    principale->setContentsMargins(14, 12, 14, 12);
+    principale->setSpacing(10);
+
+    auto* testa = new QGridLayout;
+    testa->setHorizontalSpacing(8);
+    lblNumero = new QLabel(QStringLiteral("Materiale  Numero : "), this);
+    lblNumero->setObjectName(QStringLiteral("lblNumero"));
+    {
+        QFont f = lblNumero->font();
+        f.setBold(true);
+        lblNumero->setFont(f);
+    }
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setFixedWidth(90);
+    Text2->setAlignment(Qt::AlignRight);
+    testa->addWidget(lblNumero, 0, 0);
+    testa->addWidget(Text2, 0, 1, Qt::AlignLeft);
+
+    for (int i = 0; i < NumCampi; ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("Text1(%1)").arg(i));
+        Text1[static_cast<std::size_t>(i)] = box;
+        box->installEventFilter(this);
+        connect(box, &QLineEdit::textChanged, this, [this] { modif = 1; });
+    }
+    Text2->installEventFilter(this);
+
+    auto didascalia = [this](int i) {
+        return new QLabel(QString::fromUtf8(Righe[static_cast<std::size_t>(i)].didascalia), this);
+    };
+    testa->addWidget(didascalia(0), 1, 0);
+    Text1[0]->setFixedWidth(140);
+    testa->addWidget(Text1[0], 1, 1, Qt::AlignLeft);
+    testa->addWidget(didascalia(1), 2, 0);
+    Text1[1]->setMinimumWidth(360);
+    testa->addWidget(Text1[1], 2, 1);
+    testa->setColumnStretch(1, 1);
+    principale->addLayout(testa);
+
+    Frame1 = new QGroupBox(QStringLiteral("PROFILO CARATTERISTICO"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* griglia = new QGridLayout(Frame1);
+    griglia->setHorizontalSpacing(6);
+    griglia->setVerticalSpacing(4);
+    griglia->setColumnStretch(1, 1);
+    int r = 0;
+    auto riga = [&](int i) {
+        const Riga& d = Righe[static_cast<std::size_t>(i)];
+        griglia->addWidget(new QLabel(QString::fromUtf8(d.didascalia), Frame1), r, 0);
+        griglia->addWidget(new Guida(Frame1), r, 1);
+        auto* simbolo = new QLabel(QString::fromUtf8(d.simbolo), Frame1);
+        simbolo->setTextFormat(Qt::RichText);
+        simbolo->setMinimumWidth(54);
+        griglia->addWidget(simbolo, r, 2);
+        QLineEdit* box = Text1[static_cast<std::size_t>(i)];
+        box->setFixedWidth(110);
+        box->setAlignment(Qt::AlignRight);
+        griglia->addWidget(box, r, 3);
+        ++r;
+    };
+    griglia->addWidget(intestazione(QStringLiteral("Resistenza Caratteristica"), QStringLiteral("N/mm²"), Frame1), r++, 0, 1, 4);
+    for (int i = 2; i <= 7; ++i)
+        riga(i);
+    griglia->addWidget(intestazione(QStringLiteral("Rigidezza"), QStringLiteral("N/mm²"), Frame1), r++, 0, 1, 4);
+    for (int i = 8; i <= 11; ++i)
+        riga(i);
+    griglia->addWidget(intestazione(QStringLiteral("Massa"), QStringLiteral("Kg/m³"), Frame1), r++, 0, 1, 4);
+    riga(12);
+    principale->addWidget(Frame1);
+
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch(1);
+    Command1 = new QPushButton(Registra, this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setMinimumWidth(150);
+    Command2 = new QPushButton(QStringLiteral("Esci"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setMinimumWidth(100);
+    pulsanti->addWidget(Command1);
+    pulsanti->addWidget(Command2);
+    principale->addLayout(pulsanti);
+
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        if (EseguiComando1())
+            Chiudi();
+    });
+    connect(Command2, &QPushButton::clicked, this, [this] { Chiudi(); });
+}
+
+SchedaLegno::~SchedaLegno()
+{
+    using ModuloSchedaLegno::NumSchede;
+    NumSchede = static_cast<std::int16_t>(NumSchede > 0 ? NumSchede - 1 : 0);
+    rs_OneMat.reset();
+}
+
+void SchedaLegno::MostraDati_Mat()
+{
+    if (!rs_OneMat)
+        return;
+    const QVariant numero = rs_OneMat->Campo(QStringLiteral("Numero"));
+    NumeroFissato = numero;
+    Text2->setText(numero.isNull() ? QString() : QString::number(numero.toLongLong()));
+    for (int i = 0; i <= 1; ++i) {
+        const QString testo = rs_OneMat->Campo(CampoDi(i)).toString();
+        if (!testo.trimmed().isEmpty())
+            Text1[static_cast<std::size_t>(i)]->setText(testo);
+    }
+    for (int i = 2; i < NumCampi; ++i) {
+        const QVariant v = rs_OneMat->Campo(CampoDi(i));
+        bool ok = false;
+        const double numeroCampo = v.toDouble(&ok);
+        if (!v.isNull() && ok && numeroCampo != 0)
+            Text1[static_cast<std::size_t>(i)]->setText(Numeri::Testo(static_cast<float>(numeroCampo)));
+    }
+}
+
+void SchedaLegno::disattiva_controlli()
+{
+    auto blocca = [](QLineEdit* box) {
+        box->setReadOnly(true);
+        QPalette p = box->palette();
+        p.setColor(QPalette::Base, QColor(0xE0, 0xE0, 0xE0));
+        box->setPalette(p);
+    };
+    blocca(Text2);
+    for (QLineEdit* box : Text1)
+        blocca(box);
+}
+
+bool SchedaLegno::compilaMat_conText()
+{
+    if (!rs_OneMat)
+        return false;
+    bool ok = true;
+    const std::optional<double> numero = Numeri::Leggi(Text2->text());
+    ok = rs_OneMat->ImpostaCampo(QStringLiteral("Numero"),
+                                 numero ? QVariant::fromValue(static_cast<qlonglong>(std::llround(*numero)))
+                                        : QVariant(Text2->text())) && ok;
+    ok = rs_OneMat->ImpostaCampo(CampoDi(0), Text1[0]->text().trimmed()) && ok;
+    ok = rs_OneMat->ImpostaCampo(CampoDi(1), Text1[1]->text().trimmed()) && ok;
+    for (int i = 2; i < NumCampi; ++i) {
+        const QString testo = Text1[static_cast<std::size_t>(i)]->text();
+        const std::optional<double> valore = Numeri::Leggi(testo);
+        ok = rs_OneMat->ImpostaCampo(CampoDi(i), valore ? QVariant(*valore) : QVariant(testo)) && ok;
+    }
+    return ok;
+}
+
+void SchedaLegno::controlladati(bool& procedi)
+{
+    procedi = true;
+    const QString numero = Text2->text().trimmed();
+    if (numero.isEmpty()) {
+        beepEMessaggio(QStringLiteral("Inserire Numero del Materiale. Campo Obbligatorio"));
+        procedi = false;
+        return;
+    }
+    // A material number is a whole number: a pasted "12,5" is refused as "abc" is.
+    const std::optional<double> valore = Numeri::Leggi(numero);
+    if (!valore || *valore != std::floor(*valore) || *valore <= 0 || *valore > 2147483647.0) {
+        beepEMessaggio(QStringLiteral("Il Campo Numero del Materiale deve essere un numero intero positivo."));
+        procedi = false;
+        return;
+    }
+    for (int i = 2; i < NumCampi; ++i) {
+        QLineEdit* box = Text1[static_cast<std::size_t>(i)];
+        if (box->text().trimmed().isEmpty())
+            box->setText(QStringLiteral("0"));
+        if (!Numeri::EUnNumero(box->text())) {
+            beepEMessaggio(QStringLiteral("Inserire Valore con formato numerico corretto."));
+            SelezionaTesto(box);
+            procedi = false;
+            return;
+        }
+    }
+}
+
+void SchedaLegno::registraMat(bool& procedi)
+{
+    const QString titolo = QStringLiteral("Impossibile Registrare Materiale.\n\n");
+    QString errText;
+    bool ok = false;
+    {
+        CursoreOccupato occupato;
+        DatabaseMateriali::ApriRecordset(rs_OneMat, QStringLiteral("Select * From Legno where Numero =0"), errText);
+    }
+    if (!errText.trimmed().isEmpty()) {
+        MsgBox(titolo + errText);
+        procedi = false;
+        return;
+    }
+    if (!rs_OneMat->AddNew()) {
+        MsgBox(titolo + rs_OneMat->Errore());
+        procedi = false;
+        return;
+    }
+    {
+        CursoreOccupato occupato;
+        ok = compilaMat_conText() && rs_OneMat->Update();
+    }
+    if (!ok) {
+        MsgBox(titolo + rs_OneMat->Errore());
+        rs_OneMat->CancelUpdate();
+        procedi = false;
+        return;
+    }
+    modif = 0;
+    FrmListaLegno::ArchivioCambiato();
+}
+
+bool SchedaLegno::apriRecordFissato(QString& errore)
+{
+    bool ok = false;
+    const qlonglong numero = NumeroFissato.toLongLong(&ok);
+    if (NumeroFissato.isNull() || !ok) {
+        errore = QStringLiteral("La scheda non è associata a un materiale dell'archivio.");
+        return false;
+    }
+    std::shared_ptr<RecordsetMateriali> rs;
+    DatabaseMateriali::ApriRecordset(rs, QStringLiteral("Select * From Legno Where Numero=") + QString::number(numero),
+                                     errore);
+    if (!errore.trimmed().isEmpty())
+        return false;
+    if (!ModuloSchedaLegno::HaRecordCorrente(rs)) {
+        errore = QStringLiteral("Il materiale N. ") + QString::number(numero) +
+                 QStringLiteral(" non è più presente nell'archivio.");
+        return false;
+    }
+    rs_OneMat = rs;
+    return true;
+}
+
+void SchedaLegno::registraModificaMat(bool& procedi)
+{
+    const QString titolo = QStringLiteral("Impossibile effettuare Registrazione Modifica Materiale.\n\n");
+    QString errore;
+    bool ok = false;
+    {
+        CursoreOccupato occupato;
+        ok = apriRecordFissato(errore);
+        if (ok) {
+            ok = compilaMat_conText() && rs_OneMat->Update();
+            if (!ok)
+                errore = rs_OneMat->Errore();
+        }
+    }
+    if (!ok) {
+        MsgBox(titolo + errore, Pulsanti::OK, Icona::Critica);
+        if (rs_OneMat)
+            rs_OneMat->CancelUpdate();
+        procedi = false;
+        return;
+    }
+    NumeroFissato = rs_OneMat->Campo(QStringLiteral("Numero"));
+    modif = 0;
+    FrmListaLegno::ArchivioCambiato();
+}
+
+void SchedaLegno::eliminaMat(bool& procedi)
+{
+    QString errore;
+    bool ok = false;
+    {
+        CursoreOccupato occupato;
+        ok = apriRecordFissato(errore);
+        if (ok) {
+            ok = rs_OneMat->Delete();
+            if (!ok)
+                errore = rs_OneMat->Errore();
+        }
+    }
+    if (!ok) {
+        MsgBox(QStringLiteral("Impossibile Eliminare Materiale.\n\nErrore nell'Eliminazione della scheda "
+                              "dal Database.\n\n") + errore,
+               Pulsanti::OK, Icona::Critica);
+        procedi = false;
+        return;
+    }
+    FrmListaLegno::ArchivioCambiato();
+}
+
+bool SchedaLegno::EseguiComando1()
+{
+    bool procedi = true;
+    const QString modo = Command1->text();
+    if (modo == Registra) {
+        controlladati(procedi);
+        if (procedi)
+            registraMat(procedi);
+    } else if (modo == RegistraModifica) {
+        controlladati(procedi);
+        if (procedi)
+            registraModificaMat(procedi);
+    } else if (modo == ConfermaElimina) {
+        eliminaMat(procedi);
+    } else {
+        procedi = false;
+    }
+    return procedi;
+}
+
+void SchedaLegno::Chiudi()
+{
+    if (auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        cornice->close();
+    else
+        close();
+}
+
+void SchedaLegno::closeEvent(QCloseEvent* evento)
+{
+    const QString modo = Command1->text();
+    // A view sheet keeps the designed caption on its hidden button: nothing to save there.
+    if (modif == 1 && !Command1->isHidden() && (modo == Registra || modo == RegistraModifica)) {
+        const QString stato = modo == Registra
+                                  ? QStringLiteral("La Scheda non è stata registrata. \n")
+                                  : QStringLiteral("Le modifiche apportate alla Scheda non sono state registrate. \n");
+        const Risposta r = MsgBox(QStringLiteral("Attenzione!\n") + stato +
+                                      QStringLiteral("Salvare la Scheda Materiale prima di Uscire?"),
+                                  Pulsanti::SiNoAnnulla, Icona::Informazione);
+        // Yes saves first; a refused check or a failed write keeps the sheet and its text.
+        if (r == Risposta::Annulla || (r == Risposta::Si && !EseguiComando1())) {
+            evento->ignore();
+            return;
+        }
+    }
+    evento->accept();
+}
+
+bool SchedaLegno::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (evento->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(oggetto, evento);
+    const auto* tasto = static_cast<QKeyEvent*>(evento);
+    if (oggetto == Text2) {
+        if (tasto->text() == QStringLiteral(".") || tasto->text() == QStringLiteral(","))
+            return true;
+        if (invio(tasto->key())) {
+            SelezionaTesto(Text1[0]);
+            return true;
+        }
+        return false;
+    }
+    for (int i = 0; i < NumCampi; ++i) {
+        QLineEdit* box = Text1[static_cast<std::size_t>(i)];
+        if (oggetto != box)
+            continue;
+        if (invio(tasto->key())) {
+            if (i < NumCampi - 1)
+                SelezionaTesto(Text1[static_cast<std::size_t>(i + 1)]);
+            else if (Command1->isVisible())
+                Command1->setFocus(Qt::TabFocusReason);
+            else
+                Command2->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (i >= 2 && tasto->text() == QStringLiteral(".")) {
+            if (!box->isReadOnly())
+                box->insert(QStringLiteral(","));
+            return true;
+        }
+        return false;
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}

@@ -1,0 +1,59 @@
+#pragma once
+#include <QVariant>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class RecordsetMateriali;
+
+// The record sheet of one timber material: number, class, description and the eleven
+// mechanical values of a Legno record. The opening procedures of ModuloSchedaLegno set its
+// mode (new, view, modify, delete), which the caption of Command1 identifies.
+//
+// A sheet opened on a record of the list is pinned to that record's Numero: registering a
+// change or confirming a delete reads that record afresh by number, whatever the list shows
+// or selects meanwhile.
+class SchedaLegno : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int NumCampi = 13;   // Text1(0..12)
+
+    explicit SchedaLegno(QWidget* parent = nullptr);
+    ~SchedaLegno() override;
+
+    // Field of the Legno record held by Text1(i).
+    static QString CampoDi(int i);
+
+    std::shared_ptr<RecordsetMateriali> rs_OneMat;   // the set read from and written to
+    std::int16_t modif = 0;   // 1 when a Text1 box was edited since filled or registered
+    QVariant NumeroFissato;   // Numero of the record shown (view, modify, delete)
+
+    void MostraDati_Mat();
+    void disattiva_controlli();
+    bool compilaMat_conText();          // false, with rs_OneMat's error, when a field is refused
+    void controlladati(bool& procedi);
+    void registraMat(bool& procedi);
+    void registraModificaMat(bool& procedi);
+    void eliminaMat(bool& procedi);
+    bool EseguiComando1();              // the register button's action; true when it succeeded
+    void Chiudi();                      // closes the sheet (the closing prompt applies)
+
+    QLabel* lblNumero = nullptr;
+    QLineEdit* Text2 = nullptr;
+    std::array<QLineEdit*, NumCampi> Text1{};
+    QGroupBox* Frame1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    bool apriRecordFissato(QString& errore);
+};
