@@ -15,10 +15,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -434,6 +437,15 @@ void SchedaLegno::closeEvent(QCloseEvent* evento)
         }
     }
     evento->accept();
+    // Back to the list the sheet came from, whatever other window the area holds: the list
+    // reloads on activation and shows the change.
+    if (FrmListaLegno* lista = FrmListaLegno::Istanza()) {
+        QPointer<QMdiSubWindow> cornice = lista->Cornice();
+        QTimer::singleShot(0, lista, [cornice] {
+            if (cornice && cornice->mdiArea())
+                cornice->mdiArea()->setActiveSubWindow(cornice);
+        });
+    }
 }
 
 bool SchedaLegno::eventFilter(QObject* oggetto, QEvent* evento)

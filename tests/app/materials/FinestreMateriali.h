@@ -52,6 +52,7 @@ protected:
                            cartella.filePath(QStringLiteral("impostazioni")));
         principale = std::make_unique<frmMain>();
         principale->show();
+        finestreIniziali = principale->AreaFinestre()->subWindowList().size();  // the start window
         Elabora();
     }
     void TearDown() override
@@ -77,6 +78,8 @@ protected:
     }
 
     QMdiArea* area() const { return principale->AreaFinestre(); }
+    // Child windows opened by the test, beside those the main window opens itself.
+    qsizetype finestreAperte() const { return area()->subWindowList().size() - finestreIniziali; }
 
     static int numeroCorrente(const std::shared_ptr<RecordsetMateriali>& rs)
     {
@@ -106,4 +109,5 @@ protected:
     }
 
     std::unique_ptr<frmMain> principale;
+    qsizetype finestreIniziali = 0;
 };

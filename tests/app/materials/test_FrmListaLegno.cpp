@@ -59,7 +59,7 @@ TEST_F(ListaLegno, OpensAsOneChildOfTheMainWindowWithItsControls)
     // Opening again brings the same window to the front.
     EXPECT_EQ(FrmListaLegno::Apri(principale.get()), f);
     Elabora();
-    EXPECT_EQ(area()->subWindowList().size(), 1);
+    EXPECT_EQ(finestreAperte(), 1);
     EXPECT_EQ(area()->activeSubWindow(), f->Cornice());
 }
 
@@ -275,7 +275,7 @@ TEST_F(ListaLegno, EscAndTheCloseButtonCloseTheWindowAndSaveItsPlace)
     f->Pulsante(9)->trigger();
     Elabora();
     EXPECT_EQ(FrmListaLegno::Istanza(), nullptr);
-    EXPECT_TRUE(area()->subWindowList().isEmpty());
+    EXPECT_EQ(finestreAperte(), 0);
 }
 
 TEST_F(ListaLegno, ViewModifyDeleteWithoutACurrentRecordDoNothing)
@@ -287,11 +287,11 @@ TEST_F(ListaLegno, ViewModifyDeleteWithoutACurrentRecordDoNothing)
         f->Pulsante(p)->trigger();
     Elabora();
     EXPECT_EQ(ModuloSchedaLegno::NumSchede, prima);
-    EXPECT_EQ(area()->subWindowList().size(), 1);
+    EXPECT_EQ(finestreAperte(), 1);
     EXPECT_EQ(ModuloSchedaLegno::VisualizzaSchedaLegno(nullptr), nullptr);
     for (int p : {1, 6, 8})
         f->Toolbar1_ButtonClick(p);   // separators
-    EXPECT_EQ(area()->subWindowList().size(), 1);
+    EXPECT_EQ(finestreAperte(), 1);
 }
 
 TEST_F(ListaLegno, ArchiveUnavailableShowsTheErrorOnceAndAnEmptyGrid)
@@ -328,7 +328,7 @@ TEST_F(ListaLegno, TheEditorsTabellaMaterialiOpensTheList)
     editor->Command1->click();
     Elabora();
     EXPECT_EQ(FrmListaLegno::Istanza(), f);
-    EXPECT_EQ(area()->subWindowList().size(), 2);
+    EXPECT_EQ(finestreAperte(), 2);
 }
 
 TEST_F(ListaLegno, ClosingTheMainWindowKeepsThePlaceOfTheList)
