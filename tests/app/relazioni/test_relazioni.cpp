@@ -27,7 +27,8 @@ protected:
     void SetUp() override
     {
         GestioneTest::SetUp();
-        QSettings(QCoreApplication::organizationName(), QStringLiteral("Trevon-SL")).remove(QStringLiteral("Relazione"));
+        // Settings of this test alone: ctest runs the cases in parallel processes.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, impostazioni.path());
         DialoghiRelazione::ImpostaSceltaFile([this](const QString& proposto) {
             proposti << proposto;
             return scelto;
@@ -67,6 +68,7 @@ protected:
     }
     QString Pdf(const QString& nome) const { return cartella.filePath(nome); }
 
+    QTemporaryDir impostazioni;
     QTemporaryDir cartella;
     QString scelto;          // the path the save dialog returns ("" = cancelled)
     QString stampato;        // where the printer writes ("" = print dialog cancelled)
@@ -227,6 +229,8 @@ struct ScritturaFallita {
     // Makes, inside the folder, a path the PDF cannot be written to.
     QString (*prepara)(const QDir& cartella);
 };
+
+void PrintTo(const ScritturaFallita& c, std::ostream* os) { *os << c.caso; }
 
 class ScritturaFallitaTest : public RelazioniTest, public ::testing::WithParamInterface<ScritturaFallita> {};
 
