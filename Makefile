@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 DEB_PACKAGES := g++ cmake make libgtest-dev \
-  qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-translations-l10n fonts-liberation xvfb xauth
+  qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-translations-l10n fonts-liberation xvfb xauth poppler-utils
 
 .PHONY: deps build test run clean
 

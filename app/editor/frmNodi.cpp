@@ -136,9 +136,7 @@ frmNodi::frmNodi(QWidget* parent) : QWidget(parent)
 
     SSTab1 = nominato(new QTabWidget(this), QStringLiteral("SSTab1"));
     SSTab1->addTab(CreaSchedaDati(), QStringLiteral("Dati Unione"));
-    RichTextBox1 = nominato(new QTextEdit(this), QStringLiteral("RichTextBox1"));
-    RichTextBox1->setReadOnly(true);
-    SSTab1->addTab(RichTextBox1, QStringLiteral("Relazione di Verifica"));
+    SSTab1->addTab(CreaSchedaRelazione(), QStringLiteral("Relazione di Verifica"));
     SSTab1->addTab(CreaSchedaCoefficienti(), QStringLiteral("Coefficienti Normativa"));
     principale->addWidget(SSTab1, 1);
     principale->addWidget(CreaPulsanti());

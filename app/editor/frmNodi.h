@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QComboBox;
 class QFrame;
@@ -18,6 +19,8 @@ class QTabWidget;
 class QTextEdit;
 class QTreeWidget;
 class clsAsta;
+class QAction;
+namespace Relazione { struct SezioneRelazione; }
 
 // The joint editor: one joint at a time, its type, notch and support fields, the bars on the
 // tabs of SSTab2 with their materials, the normative coefficients and the report box.
@@ -94,6 +97,13 @@ public:
     void Command8_Click();   // "Registra"
     void Command9_Click();   // "Esci"
 
+    // --- Report on paper and in PDF (frmNodi_stampa.cpp) -----------------------------------
+    void StampaRelazione_Click();   // "Stampa Relazione": the current joint's report
+    void EsportaPdf_Click();        // "Esporta PDF": the current joint's report
+    void StampaCompleta_Click();    // "Relazione Completa", printed: every joint in order
+    void EsportaCompleta_Click();   // "Relazione Completa", exported to PDF
+    static QString CartellaRelazioni();   // folder proposed for a PDF: the last one used
+
     // --- Controls --------------------------------------------------------------------------
     QLabel* lblTitolo = nullptr;
     QLabel* lblNodoCorrente = nullptr;
@@ -143,6 +153,11 @@ public:
     std::array<QTreeWidget*, NumAste + 1> LstMatAsta{};
 
     QTextEdit* RichTextBox1 = nullptr;
+    QPushButton* cmdStampaRelazione = nullptr;     // "Stampa Relazione"
+    QPushButton* cmdEsportaPdf = nullptr;          // "Esporta PDF"
+    QPushButton* cmdRelazioneCompleta = nullptr;   // "Relazione Completa", with its menu
+    QAction* actStampaCompleta = nullptr;
+    QAction* actEsportaCompleta = nullptr;
 
     std::array<QRadioButton*, 4> Option2{};          // [1..3]
     std::array<QLineEdit*, 4> txtCoefCar{};          // [1..3]
@@ -186,6 +201,13 @@ private:
     void ListaTipiAbilitata(bool abilitata);
     void Sposta(int passo, const QString& domanda);    // Indietro (-1), Avanti (+1)
     void CollegaComandi();
+
+    // Report commands (frmNodi_stampa.cpp)
+    QWidget* CreaSchedaRelazione();
+    bool SezioneCorrente(std::vector<Relazione::SezioneRelazione>& sezioni);   // verified, or told
+    std::vector<Relazione::SezioneRelazione> SezioniComplete() const;
+    void StampaSezioni(const std::vector<Relazione::SezioneRelazione>& sezioni);
+    void EsportaSezioni(const std::vector<Relazione::SezioneRelazione>& sezioni, const QString& nomeProposto);
 
     bool bloccoMateriale_ = false;   // txtMatAsta written by the tab switch: no reload
     bool inCostruzione_ = true;

@@ -1,0 +1,199 @@
+// The report tab's commands: the current joint's report or the whole calculation's, printed
+// through the print dialog or exported to PDF.
+#include "editor/frmNodi.h"
+
+#include "editor/DialoghiRelazione.h"
+#include "report/DocumentoRelazione.h"
+#include "report/FonteCoefficienti.h"
+#include "report/ImpaginatoreRelazione.h"
+#include "shell/ModuloTrevon.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+using ModuloTrevon::GenVerNodi;
+using ModuloTrevon::NodoCorrente;
+
+namespace {
+
+class CoefficientiStampa : public FonteCoefficienti {
+public:
+    explicit CoefficientiStampa(const frmNodi& f) : f_(f) {}
+    QString strClasse() const override { return f_.strClasse(); }
+    float valKmod() const override { return f_.valKmod(); }
+    float valGM(const QString& DescrMat) const override { return f_.valGM(DescrMat); }
+
+private:
+    const frmNodi& f_;
+};
+
+const QString kGruppo = QStringLiteral("Relazione");
+const QString kCartella = QStringLiteral("UltimaCartella");
+
+QSettings Impostazioni()
+{
+    return QSettings(QCoreApplication::organizationName(), QStringLiteral("Trevon-SL"));
+}
+
+}  // namespace
+
+QString frmNodi::CartellaRelazioni()
+{
+    const QSettings s = Impostazioni();
+    const QString cartella = s.value(kGruppo + QLatin1Char('/') + kCartella).toString();
+    if (!cartella.isEmpty() && QFileInfo(cartella).isDir())
+        return cartella;
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documenti.isEmpty() ? QDir::homePath() : documenti;
+}
+
+QWidget* frmNodi::CreaSchedaRelazione()
+{
+    auto* scheda = new QWidget(this);
+    auto* l = new QVBoxLayout(scheda);
+    RichTextBox1 = new QTextEdit(scheda);
+    RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    RichTextBox1->setReadOnly(true);
+    l->addWidget(RichTextBox1, 1);
+
+    auto* riga = new QHBoxLayout;
+    cmdStampaRelazione = new QPushButton(QStringLiteral("Stampa Relazione"), scheda);
+    cmdStampaRelazione->setObjectName(QStringLiteral("cmdStampaRelazione"));
+    cmdEsportaPdf = new QPushButton(QStringLiteral("Esporta PDF"), scheda);
+    cmdEsportaPdf->setObjectName(QStringLiteral("cmdEsportaPdf"));
+    cmdRelazioneCompleta = new QPushButton(QStringLiteral("Relazione Completa"), scheda);
+    cmdRelazioneCompleta->setObjectName(QStringLiteral("cmdRelazioneCompleta"));
+    cmdRelazioneCompleta->setToolTip(QStringLiteral("Le relazioni di tutti i nodi del calcolo"));
+    auto* menu = new QMenu(cmdRelazioneCompleta);
+    actStampaCompleta = menu->addAction(QStringLiteral("Stampa Relazione Completa"));
+    actStampaCompleta->setObjectName(QStringLiteral("actStampaCompleta"));
+    actEsportaCompleta = menu->addAction(QStringLiteral("Esporta PDF Relazione Completa"));
+    actEsportaCompleta->setObjectName(QStringLiteral("actEsportaCompleta"));
+    cmdRelazioneCompleta->setMenu(menu);
+    riga->addWidget(cmdStampaRelazione);
+    riga->addWidget(cmdEsportaPdf);
+    riga->addSpacing(24);
+    riga->addWidget(cmdRelazioneCompleta);
+    riga->addStretch(1);
+    l->addLayout(riga);
+
+    connect(cmdStampaRelazione, &QPushButton::clicked, this, [this] { StampaRelazione_Click(); });
+    connect(cmdEsportaPdf, &QPushButton::clicked, this, [this] { EsportaPdf_Click(); });
+    connect(actStampaCompleta, &QAction::triggered, this, [this] { StampaCompleta_Click(); });
+    connect(actEsportaCompleta, &QAction::triggered, this, [this] { EsportaCompleta_Click(); });
+    return scheda;
+}
+
+bool frmNodi::SezioneCorrente(std::vector<Relazione::SezioneRelazione>& sezioni)
+{
+    const int n = NumeroNodoCorrente();
+    if (!GenVerNodi || !NodoCorrente || n < 1) {
+        ModuloTrevon::Beep();
+        return false;
+    }
+    Relazione::SezioneRelazione s = Relazione::SezioneNodo(*NodoCorrente, n, CoefficientiStampa(*this));
+    if (!s.verificato) {
+        ModuloTrevon::MsgBox(QStringLiteral("Il Nodo N.%1 non risulta verificato.\n"
+                                            "Registrare e verificare il nodo prima di stamparne "
+                                            "o esportarne la relazione.").arg(n),
+                             ModuloTrevon::Pulsanti::OK, ModuloTrevon::Icona::Informazione);
+        return false;
+    }
+    sezioni.push_back(std::move(s));
+    return true;
+}
+
+std::vector<Relazione::SezioneRelazione> frmNodi::SezioniComplete() const
+{
+    if (!GenVerNodi)
+        return {};
+    return Relazione::SezioniCalcolo(*GenVerNodi, CoefficientiStampa(*this));
+}
+
+void frmNodi::StampaSezioni(const std::vector<Relazione::SezioneRelazione>& sezioni)
+{
+    QPrinter stampante(QPrinter::HighResolution);
+    Relazione::ImpostaPagina(stampante);
+    stampante.setDocName(QStringLiteral("Relazione di Verifica"));
+    stampante.setCreator(QStringLiteral("Trevon-SL"));
+    if (!DialoghiRelazione::ScegliStampante(this, stampante))
+        return;
+    int pagine = -1;
+    {
+        ModuloTrevon::CursoreOccupato occupato;
+        pagine = Relazione::Impagina(stampante, sezioni);
+    }
+    if (pagine < 0)
+        ModuloTrevon::MsgBox(QStringLiteral("Impossibile stampare la relazione.\n"
+                                            "Verificare la stampante selezionata."),
+                             ModuloTrevon::Pulsanti::OK, ModuloTrevon::Icona::Critica);
+}
+
+void frmNodi::EsportaSezioni(const std::vector<Relazione::SezioneRelazione>& sezioni,
+                             const QString& nomeProposto)
+{
+    const QString proposto = QDir(CartellaRelazioni()).filePath(nomeProposto);
+    const QString percorso = DialoghiRelazione::ScegliPdf(this, proposto);
+    if (percorso.isEmpty())
+        return;
+    QString errore;
+    bool riuscito = false;
+    {
+        ModuloTrevon::CursoreOccupato occupato;
+        riuscito = Relazione::EsportaPdf(percorso, sezioni, errore);
+    }
+    if (!riuscito) {
+        ModuloTrevon::MsgBox(QStringLiteral("Impossibile salvare la relazione nel file\n%1\n\n"
+                                            "Verificare che la cartella esista e sia scrivibile e "
+                                            "che il disco non sia pieno.\n(%2)")
+                                 .arg(QDir::toNativeSeparators(percorso), errore),
+                             ModuloTrevon::Pulsanti::OK, ModuloTrevon::Icona::Critica);
+        return;
+    }
+    QSettings s = Impostazioni();
+    s.setValue(kGruppo + QLatin1Char('/') + kCartella, QFileInfo(percorso).absolutePath());
+}
+
+void frmNodi::StampaRelazione_Click()
+{
+    std::vector<Relazione::SezioneRelazione> sezioni;
+    if (SezioneCorrente(sezioni))
+        StampaSezioni(sezioni);
+}
+
+void frmNodi::EsportaPdf_Click()
+{
+    std::vector<Relazione::SezioneRelazione> sezioni;
+    if (SezioneCorrente(sezioni))
+        EsportaSezioni(sezioni, QStringLiteral("Relazione Nodo %1.pdf").arg(sezioni.front().numero));
+}
+
+void frmNodi::StampaCompleta_Click()
+{
+    const auto sezioni = SezioniComplete();
+    if (sezioni.empty()) {
+        ModuloTrevon::Beep();
+        return;
+    }
+    StampaSezioni(sezioni);
+}
+
+void frmNodi::EsportaCompleta_Click()
+{
+    const auto sezioni = SezioniComplete();
+    if (sezioni.empty()) {
+        ModuloTrevon::Beep();
+        return;
+    }
+    EsportaSezioni(sezioni, QStringLiteral("Relazione Nodi.pdf"));
+}

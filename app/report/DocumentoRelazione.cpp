@@ -1,0 +1,47 @@
+#include "report/DocumentoRelazione.h"
+
+#include "report/NodoVerificato.h"
+#include "report/RelazioneComune.h"
+#include "report/SuperficieQTextEdit.h"
+
+#include <QTextEdit>
+
+namespace Relazione {
+
+SezioneRelazione SezioneNodo(const clsNodo& nodo, int numero, const FonteCoefficienti& coefficienti)
+{
+    SezioneRelazione sezione;
+    sezione.numero = numero;
+    sezione.tipo = QString::fromStdString(nodo.TipoNodo).trimmed();
+    sezione.verificato = NodoVerificato(nodo);
+
+    QTextEdit box;   // never shown: the report is written as the editor writes it on screen
+    SuperficieQTextEdit superficie(&box);
+    if (sezione.verificato) {
+        CreaRelVerNodi(superficie, nodo, QString::number(numero), coefficienti);
+    } else {
+        superficie.Cancella();
+        superficie.NomeFont(QStringLiteral("Times New Roman"));
+        superficie.DimensioneFont(12);
+        superficie.Grassetto(true);
+        superficie.Sottolineato(false);
+        superficie.Accoda(QStringLiteral(" VERIFICA NODO N.") + QString::number(numero) + QStringLiteral("\n"));
+        superficie.NomeFont(QStringLiteral("Courier New"));
+        superficie.DimensioneFont(8);
+        superficie.Grassetto(false);
+        superficie.Accoda(QStringLiteral(" Nodo non verificato\n"));
+    }
+    sezione.documento.reset(box.document()->clone(nullptr));
+    return sezione;
+}
+
+std::vector<SezioneRelazione> SezioniCalcolo(const clsGenVerNodi& registro,
+                                             const FonteCoefficienti& coefficienti)
+{
+    std::vector<SezioneRelazione> sezioni;
+    for (int n = 1; n <= registro.Nodi->Count(); ++n)
+        sezioni.push_back(SezioneNodo(*registro.Nodi->Item(n), n, coefficienti));
+    return sezioni;
+}
+
+}

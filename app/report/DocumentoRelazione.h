@@ -1,0 +1,30 @@
+#pragma once
+#include "report/FonteCoefficienti.h"
+
+#include "QOR_TRVSL10.h"
+
+#include <QString>
+#include <QTextDocument>
+
+#include <memory>
+#include <vector>
+
+namespace Relazione {
+
+// One joint's part of a printed report: its report, or the note that it is not verified.
+struct SezioneRelazione {
+    int numero = 0;                          // joint number in the register
+    QString tipo;                            // joint type as stored, may be empty
+    bool verificato = false;                 // the report, not the note
+    std::shared_ptr<QTextDocument> documento;
+};
+
+// The section of one joint: the report written by CreaRelVerNodi on an off-screen rich-text
+// box when the joint is verified (NodoVerificato), otherwise its title and "Nodo non verificato".
+SezioneRelazione SezioneNodo(const clsNodo& nodo, int numero, const FonteCoefficienti& coefficienti);
+
+// The sections of every joint of the register, in joint order.
+std::vector<SezioneRelazione> SezioniCalcolo(const clsGenVerNodi& registro,
+                                             const FonteCoefficienti& coefficienti);
+
+}

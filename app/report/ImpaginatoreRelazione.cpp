@@ -1,0 +1,212 @@
+#include "report/ImpaginatoreRelazione.h"
+
+#include "report/SuperficieQTextEdit.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <utility>
+
+namespace Relazione {
+
+namespace {
+
+const QString kProgramma =
+    QStringLiteral("Trevon-SL  \u2013  Verifica Unioni a Dente in Legno (DM 14/01/2008)");
+
+QFont FontPagina(bool grassetto)
+{
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPointSizeF(9);
+    f.setBold(grassetto);
+    return f;
+}
+
+QString TitoloSezione(const SezioneRelazione& s)
+{
+    QString t = QStringLiteral("Nodo N. %1").arg(s.numero);
+    if (!s.tipo.isEmpty())
+        t += QStringLiteral("  \u2013  ") + s.tipo;
+    return t;
+}
+
+// Header and footer of one page within the printable area; the body's rectangle comes back.
+struct Cornice {
+    QRectF corpo;
+    qreal alto = 0;    // header height
+    qreal basso = 0;   // footer height
+};
+
+Cornice Misura(QPainter& p, const QRectF& area)
+{
+    const qreal riga = QFontMetricsF(FontPagina(true), p.device()).lineSpacing();
+    Cornice c;
+    c.alto = riga * 2 + riga * 0.9;
+    c.basso = riga * 1.8;
+    c.corpo = area.adjusted(0, c.alto, 0, -c.basso);
+    return c;
+}
+
+void DisegnaCornice(QPainter& p, const QRectF& area, const Cornice& c, const SezioneRelazione& s,
+                    int pagina, int pagine, const QDate& data)
+{
+    p.save();
+    p.setPen(Qt::black);
+    const qreal riga = QFontMetricsF(FontPagina(true), p.device()).lineSpacing();
+    const QRectF r1(area.left(), area.top(), area.width(), riga);
+    const QRectF r2(area.left(), area.top() + riga, area.width(), riga);
+    p.setFont(FontPagina(true));
+    p.drawText(r1, Qt::AlignLeft | Qt::AlignVCenter, kProgramma);
+    p.setFont(FontPagina(false));
+    p.drawText(r1, Qt::AlignRight | Qt::AlignVCenter, data.toString(QStringLiteral("dd/MM/yyyy")));
+    p.drawText(r2, Qt::AlignLeft | Qt::AlignVCenter, TitoloSezione(s));
+    p.drawText(r2, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Relazione di Verifica"));
+    QPen tratto(Qt::black);
+    tratto.setWidthF(riga / 20);
+    p.setPen(tratto);
+    const qreal yAlto = area.top() + riga * 2 + riga * 0.25;
+    p.drawLine(QPointF(area.left(), yAlto), QPointF(area.right(), yAlto));
+    const qreal yBasso = area.bottom() - c.basso + riga * 0.5;
+    p.drawLine(QPointF(area.left(), yBasso), QPointF(area.right(), yBasso));
+    p.setPen(Qt::black);
+    const QRectF piede(area.left(), area.bottom() - riga, area.width(), riga);
+    p.drawText(piede, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Trevon-SL"));
+    p.drawText(piede, Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Pagina %1 di %2").arg(pagina).arg(pagine));
+    p.restore();
+}
+
+// Lays the document out on the device in the body's width, as one long page.
+void Prepara(QTextDocument& doc, QPagedPaintDevice& dispositivo, qreal larghezza)
+{
+    doc.documentLayout()->setPaintDevice(&dispositivo);
+    doc.setDocumentMargin(0);
+    doc.setPageSize(QSizeF(larghezza, 1e9));
+}
+
+// Where each page of the document begins and ends: a page holds the whole lines that fit,
+// and the next page begins at the first line that did not.
+std::vector<std::pair<qreal, qreal>> Pagine(const QTextDocument& doc, qreal altezza)
+{
+    std::vector<std::pair<qreal, qreal>> righe;   // top and bottom of every line
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QTextLayout* layout = b.layout();
+        const qreal y = doc.documentLayout()->blockBoundingRect(b).top();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine riga = layout->lineAt(i);
+            righe.emplace_back(y + riga.y(), y + riga.y() + riga.height());
+        }
+    }
+    std::vector<std::pair<qreal, qreal>> pagine;
+    qreal inizio = 0;
+    qreal fine = 0;
+    for (const auto& [alto, basso] : righe) {
+        if (basso - inizio > altezza && fine > inizio) {
+            pagine.emplace_back(inizio, fine);
+            inizio = alto;
+        }
+        fine = basso;
+    }
+    pagine.emplace_back(inizio, std::max(fine, inizio));
+    return pagine;
+}
+
+}  // namespace
+
+void ImpostaPagina(QPagedPaintDevice& dispositivo)
+{
+    dispositivo.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(22, 15, 15, 15), QPageLayout::Millimeter));
+}
+
+int Impagina(QPagedPaintDevice& dispositivo, const std::vector<SezioneRelazione>& sezioni,
+             const QDate& data)
+{
+    SuperficieQTextEdit::RegistraSostituzioniFont();
+    QPainter p;
+    if (!p.begin(&dispositivo))
+        return -1;
+    const QRectF area(0, 0, dispositivo.width(), dispositivo.height());
+    const Cornice c = Misura(p, area);
+
+    // Every section laid out first: the footer names the total.
+    std::vector<std::unique_ptr<QTextDocument>> documenti;
+    std::vector<std::vector<std::pair<qreal, qreal>>> impaginati;
+    int pagine = 0;
+    for (const SezioneRelazione& s : sezioni) {
+        documenti.emplace_back(s.documento->clone(nullptr));
+        Prepara(*documenti.back(), dispositivo, c.corpo.width());
+        impaginati.push_back(Pagine(*documenti.back(), c.corpo.height()));
+        pagine += static_cast<int>(impaginati.back().size());
+    }
+
+    int pagina = 0;
+    for (std::size_t i = 0; i < sezioni.size(); ++i) {
+        QTextDocument& doc = *documenti[i];
+        for (const auto& [inizio, fine] : impaginati[i]) {
+            if (pagina > 0)
+                dispositivo.newPage();
+            ++pagina;
+            DisegnaCornice(p, area, c, sezioni[i], pagina, pagine, data);
+            // Only the page's own lines are drawn: none hides clipped on another page.
+            p.save();
+            p.setPen(Qt::black);
+            p.translate(c.corpo.left(), c.corpo.top() - inizio);
+            for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+                const QPointF origine = doc.documentLayout()->blockBoundingRect(b).topLeft();
+                const QTextLayout* layout = b.layout();
+                for (int r = 0; r < layout->lineCount(); ++r) {
+                    const QTextLine riga = layout->lineAt(r);
+                    const qreal alto = origine.y() + riga.y();
+                    if (alto >= inizio && alto < fine)
+                        riga.draw(&p, origine);
+                }
+            }
+            p.restore();
+        }
+    }
+    p.end();
+    return pagina;
+}
+
+bool EsportaPdf(const QString& percorso, const std::vector<SezioneRelazione>& sezioni,
+                QString& errore)
+{
+    QSaveFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly)) {
+        errore = file.errorString();
+        return false;
+    }
+    int pagine = -1;
+    {
+        QPdfWriter pdf(&file);   // the PDF is complete when the writer's painter ends
+        pdf.setResolution(600);
+        pdf.setCreator(QStringLiteral("Trevon-SL"));
+        pdf.setTitle(QStringLiteral("Relazione di Verifica"));
+        ImpostaPagina(pdf);
+        pagine = Impagina(pdf, sezioni);
+    }
+    if (pagine < 0) {
+        file.cancelWriting();
+        errore = QStringLiteral("impaginazione non riuscita");
+        return false;
+    }
+    if (!file.commit()) {
+        errore = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+}

@@ -1,0 +1,357 @@
+// Reports leaving the program: the current joint's and the whole calculation's, printed and
+// exported to PDF, read back with pdftotext.
+#include "GestioneProva.h"
+#include "TestoPdf.h"
+
+#include "editor/DialoghiRelazione.h"
+#include "report/DocumentoRelazione.h"
+#include "report/ImpaginatoreRelazione.h"
+#include "report/NodoVerificato.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextCursor>
+
+using ModuloTrevon::Icona;
+
+namespace {
+
+class RelazioniTest : public GestioneTest {
+protected:
+    void SetUp() override
+    {
+        GestioneTest::SetUp();
+        // Settings of this test alone: ctest runs the cases in parallel processes.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, impostazioni.path());
+        DialoghiRelazione::ImpostaSceltaFile([this](const QString& proposto) {
+            proposti << proposto;
+            return scelto;
+        });
+        DialoghiRelazione::ImpostaSceltaStampante([this](QPrinter& stampante) {
+            ++dialoghiStampa;
+            if (stampato.isEmpty())
+                return false;
+            stampante.setOutputFormat(QPrinter::PdfFormat);
+            stampante.setOutputFileName(stampato);
+            return true;
+        });
+    }
+    void TearDown() override
+    {
+        DialoghiRelazione::ImpostaSceltaFile({});
+        DialoghiRelazione::ImpostaSceltaStampante({});
+        GestioneTest::TearDown();
+    }
+
+    void Registra()
+    {
+        f->Command8->click();
+        ASSERT_TRUE(Presi().empty());
+        ASSERT_EQ(f->SSTab1->currentIndex(), 1) << "the joint was not verified";
+    }
+    // Joint 1 tie–rafter and joint 2 rafter–strut, both verified; joint 3 added, never typed.
+    void TreNodi()
+    {
+        CatenaPuntone();
+        Registra();
+        f->Command3->click();
+        PuntoneSaetta();
+        Registra();
+        f->Command3->click();
+        ASSERT_EQ(Totale(), 3);
+    }
+    QString Pdf(const QString& nome) const { return cartella.filePath(nome); }
+
+    QTemporaryDir impostazioni;
+    QTemporaryDir cartella;
+    QString scelto;          // the path the save dialog returns ("" = cancelled)
+    QString stampato;        // where the printer writes ("" = print dialog cancelled)
+    QStringList proposti;    // the paths the save dialog was opened on
+    int dialoghiStampa = 0;
+};
+
+TEST_F(RelazioniTest, ExportedReportOfAVerifiedJointHoldsTheReportOnOnePage)
+{
+    CatenaPuntone();
+    Registra();
+    scelto = Pdf(QStringLiteral("nodo.pdf"));
+    const QString predefinito = QDir(frmNodi::CartellaRelazioni()).filePath(QStringLiteral("Relazione Nodo 1.pdf"));
+    f->cmdEsportaPdf->click();
+    ASSERT_TRUE(Presi().empty());
+
+    ASSERT_EQ(proposti.size(), 1);
+    EXPECT_EQ(proposti[0], predefinito);
+    ASSERT_TRUE(QFile::exists(scelto));
+    const QStringList pagine = PagineTestoPdf(scelto);
+    ASSERT_EQ(pagine.size(), 1);
+    const QString pagina = Semplice(pagine[0]);
+    // Every line of the report on screen, in its order, Greek letters and verdicts included.
+    qsizetype da = 0;
+    for (const QString& riga : Relazione().split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const qsizetype dove = pagina.indexOf(Semplice(riga), da);
+        ASSERT_GE(dove, 0) << "missing or out of order: " << riga.toStdString();
+        da = dove;
+    }
+    EXPECT_TRUE(pagina.contains(QStringLiteral(u"σ = ")));
+    EXPECT_TRUE(pagina.contains(QStringLiteral(u"Nodo N. 1 – Catena Puntone a Dente Semplice")));
+    EXPECT_TRUE(pagina.contains(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))));
+    EXPECT_TRUE(pagina.contains(QStringLiteral("Pagina 1 di 1")));
+    // The folder is remembered for the next export.
+    f->cmdEsportaPdf->click();
+    ASSERT_EQ(proposti.size(), 2);
+    EXPECT_EQ(proposti[1], Pdf(QStringLiteral("Relazione Nodo 1.pdf")));
+}
+
+TEST_F(RelazioniTest, CompleteReportGivesEveryJointItsOwnPagesInOrder)
+{
+    TreNodi();
+    scelto = Pdf(QStringLiteral("tutti.pdf"));
+    f->actEsportaCompleta->trigger();
+    ASSERT_TRUE(Presi().empty());
+    ASSERT_EQ(proposti.size(), 1);
+    EXPECT_TRUE(proposti[0].endsWith(QStringLiteral("/Relazione Nodi.pdf")));
+
+    const QStringList pagine = PagineTestoPdf(scelto);
+    ASSERT_EQ(pagine.size(), 3);
+    const char* const tipi[3] = {"Catena Puntone a Dente Semplice", "Puntone Saetta a Dente Semplice", nullptr};
+    for (int i = 0; i < 3; ++i) {
+        const QString p = Semplice(pagine[i]);
+        SCOPED_TRACE(i + 1);
+        EXPECT_TRUE(p.contains(QStringLiteral("VERIFICA NODO N.%1").arg(i + 1)));
+        EXPECT_TRUE(p.contains(QStringLiteral("Pagina %1 di 3").arg(i + 1)));
+        for (int j = 1; j <= 3; ++j) {
+            if (j != i + 1) {
+                EXPECT_FALSE(p.contains(QStringLiteral("VERIFICA NODO N.%1").arg(j)));
+            }
+        }
+        if (tipi[i]) {
+            EXPECT_TRUE(p.contains(QStringLiteral("Tipologia Nodo: ") + QLatin1String(tipi[i])));
+            EXPECT_FALSE(p.contains(QStringLiteral("Nodo non verificato")));
+            EXPECT_TRUE(p.contains(QStringLiteral("Verifica a Compressione Inclinata rispetto le fibrature")));
+        } else {
+            EXPECT_TRUE(p.contains(QStringLiteral("Nodo non verificato")));
+            EXPECT_FALSE(p.contains(QStringLiteral("Tipologia Nodo")));
+        }
+    }
+    // Only the joint-2 page holds the strut; the tie–rafter page has the heel check.
+    EXPECT_TRUE(Semplice(pagine[0]).contains(QStringLiteral("Verifica a Taglio - tallone")));
+    EXPECT_FALSE(Semplice(pagine[1]).contains(QStringLiteral("Verifica a Taglio - tallone")));
+}
+
+TEST_F(RelazioniTest, PrintingGoesThroughThePrintDialog)
+{
+    CatenaPuntone();
+    Registra();
+    f->cmdStampaRelazione->click();   // dialog cancelled: nothing printed
+    EXPECT_EQ(dialoghiStampa, 1);
+    stampato = Pdf(QStringLiteral("stampa.pdf"));
+    f->cmdStampaRelazione->click();
+    EXPECT_EQ(dialoghiStampa, 2);
+    QStringList pagine = PagineTestoPdf(stampato);
+    ASSERT_EQ(pagine.size(), 1);
+    EXPECT_TRUE(Semplice(pagine[0]).contains(QStringLiteral("VERIFICA NODO N.1")));
+
+    f->Command3->click();   // joint 2, never verified
+    f->actStampaCompleta->trigger();
+    EXPECT_EQ(dialoghiStampa, 3);
+    pagine = PagineTestoPdf(stampato);
+    ASSERT_EQ(pagine.size(), 2);
+    EXPECT_TRUE(Semplice(pagine[1]).contains(QStringLiteral("Nodo non verificato")));
+    EXPECT_TRUE(proposti.isEmpty());
+}
+
+TEST_F(RelazioniTest, AJointNotVerifiedIsNotPrintedAlone)
+{
+    CatenaPuntone();   // typed, not registered
+    scelto = Pdf(QStringLiteral("x.pdf"));
+    stampato = Pdf(QStringLiteral("y.pdf"));
+    f->cmdEsportaPdf->click();
+    f->cmdStampaRelazione->click();
+    const auto presi = Presi();
+    ASSERT_EQ(presi.size(), 2u);
+    for (const auto& a : presi) {
+        EXPECT_EQ(a.testo, QStringLiteral("Il Nodo N.1 non risulta verificato.\nRegistrare e verificare il nodo "
+                                          "prima di stamparne o esportarne la relazione."));
+        EXPECT_EQ(a.icona, Icona::Informazione);
+    }
+    EXPECT_TRUE(proposti.isEmpty());
+    EXPECT_EQ(dialoghiStampa, 0);
+    EXPECT_TRUE(QDir(cartella.path()).isEmpty());
+}
+
+// Which joints count as verified: the stored results must be those of its registered data.
+TEST_F(RelazioniTest, AJointIsVerifiedOnlyWhileItsResultsMatchItsData)
+{
+    CatenaPuntone();
+    bool procedi = true;
+    f->registraDatiNodo(procedi);
+    ASSERT_TRUE(procedi);
+    EXPECT_FALSE(Relazione::NodoVerificato(Nodo(1))) << "registered, never verified";
+
+    f->AvviaVerifica(procedi);
+    ASSERT_TRUE(procedi);
+    EXPECT_TRUE(Relazione::NodoVerificato(Nodo(1)));
+
+    Batti(f->txtNAsta[2], QStringLiteral("80"));
+    f->registraDatiNodo(procedi);
+    ASSERT_TRUE(procedi);
+    EXPECT_FALSE(Relazione::NodoVerificato(Nodo(1))) << "registered again after its verification";
+    f->AvviaVerifica(procedi);
+    EXPECT_TRUE(Relazione::NodoVerificato(Nodo(1)));
+
+    clsNodo altroTipo = Nodo(1);
+    altroTipo.TipoNodo = "Catena Puntone a Dente Arretrato";
+    EXPECT_FALSE(Relazione::NodoVerificato(altroTipo)) << "a type the editor does not verify";
+    clsNodo senzaAste = Nodo(1);
+    senzaAste.Asta = std::make_shared<Collezione<clsAsta>>();
+    EXPECT_FALSE(Relazione::NodoVerificato(senzaAste));
+
+    // Data its verification refuses (a rafter at 0°: no decisive inclination), with the
+    // results of an earlier verification still stored.
+    clsNodo rifiutato = Nodo(1);
+    rifiutato.Asta = std::make_shared<Collezione<clsAsta>>();
+    for (int k = 1; k <= Nodo(1).Asta->Count(); ++k)
+        rifiutato.Asta->Add(std::make_shared<clsAsta>(*Nodo(1).Asta->Item(k)));
+    rifiutato.Asta->Item(2)->Angolo = 0;
+    EXPECT_FALSE(Relazione::NodoVerificato(rifiutato));
+    EXPECT_TRUE(Relazione::NodoVerificato(Nodo(1))) << "the copy's refusal touched the joint";
+    EXPECT_TRUE(Presi().empty()) << "the check shows no message";
+}
+
+struct ScritturaFallita {
+    const char* caso;
+    // Makes, inside the folder, a path the PDF cannot be written to.
+    QString (*prepara)(const QDir& cartella);
+};
+
+void PrintTo(const ScritturaFallita& c, std::ostream* os) { *os << c.caso; }
+
+class ScritturaFallitaTest : public RelazioniTest, public ::testing::WithParamInterface<ScritturaFallita> {};
+
+TEST_P(ScritturaFallitaTest, TellsWhyAndLeavesNoFile)
+{
+    CatenaPuntone();
+    Registra();
+    const QDir dir(cartella.path());
+    scelto = GetParam().prepara(dir);
+    const QStringList prima = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+
+    f->cmdEsportaPdf->click();
+    const auto presi = Presi();
+    ASSERT_EQ(presi.size(), 1u);
+    EXPECT_EQ(presi[0].icona, Icona::Critica);
+    EXPECT_TRUE(presi[0].testo.startsWith(QStringLiteral("Impossibile salvare la relazione nel file\n") +
+                                          QDir::toNativeSeparators(scelto) + QStringLiteral("\n")))
+        << presi[0].testo.toStdString();
+    EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), prima);
+    QDir interna(scelto);
+    if (interna.exists()) {
+        EXPECT_TRUE(interna.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    }
+    // A failed export does not become the folder proposed next time.
+    scelto.clear();
+    f->cmdEsportaPdf->click();
+    ASSERT_EQ(proposti.size(), 2);
+    EXPECT_FALSE(proposti[1].startsWith(dir.path()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, ScritturaFallitaTest,
+    ::testing::Values(
+        // The folder named is a regular file: nothing can be created in it (also for root).
+        ScritturaFallita{"parent is a file",
+                         [](const QDir& d) {
+                             QFile file(d.filePath(QStringLiteral("non una cartella")));
+                             EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+                             return d.filePath(QStringLiteral("non una cartella/Relazione Nodo 1.pdf"));
+                         }},
+        // The name is taken by a folder: the finished temporary file cannot be renamed onto it.
+        ScritturaFallita{"target is a folder",
+                         [](const QDir& d) {
+                             EXPECT_TRUE(d.mkdir(QStringLiteral("Relazione Nodo 1.pdf")));
+                             return d.filePath(QStringLiteral("Relazione Nodo 1.pdf"));
+                         }},
+        ScritturaFallita{"folder does not exist",
+                         [](const QDir& d) { return d.filePath(QStringLiteral("manca/Relazione Nodo 1.pdf")); }}),
+    [](const ::testing::TestParamInfo<ScritturaFallita>& i) {
+        std::string n = i.param.caso;
+        for (char& c : n)
+            if (c == ' ')
+                c = '_';
+        return n;
+    });
+
+TEST_F(RelazioniTest, AnExistingFileIsReplacedWhole)
+{
+    CatenaPuntone();
+    Registra();
+    scelto = Pdf(QStringLiteral("vecchia.pdf"));
+    {
+        QFile vecchio(scelto);
+        ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly));
+        vecchio.write(QByteArray(200000, 'x'));   // longer than the new PDF
+    }
+    f->cmdEsportaPdf->click();
+    ASSERT_TRUE(Presi().empty());
+    QFile nuovo(scelto);
+    ASSERT_TRUE(nuovo.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(nuovo.readAll().startsWith("%PDF-"));
+    EXPECT_FALSE(nuovo.readAll().contains(QByteArray(64, 'x')));
+    EXPECT_EQ(PagineTestoPdf(scelto).size(), 1);
+}
+
+// A report longer than a page goes on over pages that break between lines, each line whole
+// and once, with the page numbers counting every page.
+TEST(Impaginazione, LongSectionBreaksBetweenLines)
+{
+    QTemporaryDir cartella;
+    Relazione::SezioneRelazione s;
+    s.numero = 7;
+    s.tipo = QStringLiteral("Monaco Saette a Dente Semplice");
+    s.verificato = true;
+    s.documento = std::make_shared<QTextDocument>();
+    QTextCursor c(s.documento.get());
+    QTextCharFormat corpo;
+    corpo.setFontFamilies({QStringLiteral("Courier New")});
+    corpo.setFontPointSize(8);
+    const int righe = 250;
+    for (int i = 1; i <= righe; ++i)
+        c.insertText(QStringLiteral(" Riga %1 fc0k =21,00N/mmq     fc0d = 9,69N/mmq\n").arg(i, 3, 10, QLatin1Char('0')), corpo);
+    Relazione::SezioneRelazione breve = s;
+    breve.numero = 8;
+    breve.documento = std::make_shared<QTextDocument>();
+    QTextCursor(breve.documento.get()).insertText(QStringLiteral("Nodo non verificato"), corpo);
+
+    const QString percorso = cartella.filePath(QStringLiteral("lunga.pdf"));
+    QString errore;
+    ASSERT_TRUE(Relazione::EsportaPdf(percorso, {s, breve}, errore)) << errore.toStdString();
+    const QStringList pagine = PagineTestoPdf(percorso);
+    ASSERT_GE(pagine.size(), 4);   // 250 lines of 8 points do not fit on 2 A4 pages
+    const int totale = static_cast<int>(pagine.size());
+    int attesa = 1;
+    for (int k = 0; k < totale; ++k) {
+        const QString p = Semplice(pagine[k]);
+        EXPECT_TRUE(p.contains(QStringLiteral("Pagina %1 di %2").arg(k + 1).arg(totale)));
+        EXPECT_TRUE(p.contains(k + 1 < totale ? QStringLiteral(u"Nodo N. 7 – Monaco Saette") : QStringLiteral("Nodo N. 8")));
+        if (k + 1 == totale) {
+            EXPECT_TRUE(p.contains(QStringLiteral("Nodo non verificato")));
+            break;
+        }
+        for (const QString& riga : pagine[k].split(QLatin1Char('\n'))) {
+            const QString r = Semplice(riga);
+            if (!r.startsWith(QStringLiteral("Riga ")))
+                continue;
+            EXPECT_EQ(r, QStringLiteral("Riga %1 fc0k =21,00N/mmq fc0d = 9,69N/mmq").arg(attesa, 3, 10, QLatin1Char('0')));
+            ++attesa;
+        }
+    }
+    EXPECT_EQ(attesa, righe + 1);   // every line, once, in order
+}
+
+}  // namespace
