@@ -38,8 +38,20 @@ QChar SuperficieQTextEdit::LetteraSymbol(QChar latina)
     return latina;
 }
 
+SuperficieQTextEdit::~SuperficieQTextEdit() { chiudiBlocco(); }
+
+void SuperficieQTextEdit::chiudiBlocco()
+{
+    if (!bloccoAperto_)
+        return;
+    bloccoAperto_ = false;
+    cursore_.endEditBlock();
+    cursore_ = QTextCursor();
+}
+
 void SuperficieQTextEdit::Cancella()
 {
+    chiudiBlocco();
     box_->clear();
 }
 
@@ -72,7 +84,12 @@ void SuperficieQTextEdit::Accoda(const QString& testo)
         for (QChar& c : scritto)
             c = LetteraSymbol(c);
     }
-    QTextCursor cursore(box_->document());
-    cursore.movePosition(QTextCursor::End);
-    cursore.insertText(scritto, formato_);
+    if (!bloccoAperto_) {
+        cursore_ = QTextCursor(box_->document());
+        cursore_.movePosition(QTextCursor::End);
+        cursore_.beginEditBlock();
+        bloccoAperto_ = true;
+    }
+    cursore_.movePosition(QTextCursor::End);
+    cursore_.insertText(scritto, formato_);
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QTextCharFormat>
+#include <QTextCursor>
 
 class QTextEdit;
 
@@ -12,9 +13,15 @@ class QTextEdit;
 // Symbol font on Linux, so the Greek letters themselves are written in the last body font,
 // which also keeps the text correct when copied. "Courier New" and "Times New Roman" are
 // substituted by the metric-compatible Liberation Mono and Liberation Serif.
+//
+// The runs appended between two clearings form one edit block, closed by the next clearing
+// or when the surface goes: the box lays the report out once, not once per run.
 class SuperficieQTextEdit : public SuperficieRelazione {
 public:
     explicit SuperficieQTextEdit(QTextEdit* box);   // the box is not owned
+    ~SuperficieQTextEdit() override;
+    SuperficieQTextEdit(const SuperficieQTextEdit&) = delete;
+    SuperficieQTextEdit& operator=(const SuperficieQTextEdit&) = delete;
 
     void Cancella() override;
     void NomeFont(const QString& nome) override;
@@ -30,7 +37,11 @@ public:
     static void RegistraSostituzioniFont();
 
 private:
+    void chiudiBlocco();
+
     QTextEdit* box_;
+    QTextCursor cursore_;         // at the end of the text while a block is open
+    bool bloccoAperto_ = false;
     QTextCharFormat formato_;
     bool symbol_ = false;
 };

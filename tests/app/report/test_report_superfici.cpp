@@ -121,6 +121,31 @@ TEST(SuperficieQTextEdit, ClearReplacesTheWholeText)
     EXPECT_EQ(box.toPlainText(), QStringLiteral("nuovo"));
 }
 
+// The box lays a report out on each change of its document: the runs of one composition
+// must reach it as one change, also when the surface composed and cleared before.
+TEST(SuperficieQTextEdit, ARunOfAppendsReachesTheBoxAsOneChange)
+{
+    QTextEdit box;
+    box.show();
+    int cambi = 0;
+    QObject::connect(box.document(), &QTextDocument::contentsChange, &box, [&cambi] { ++cambi; });
+    for (const bool giaUsata : {false, true}) {
+        {
+            SuperficieQTextEdit s(&box);
+            s.Cancella();
+            if (giaUsata) {
+                Componi(s);
+                s.Cancella();
+            }
+            cambi = 0;
+            Componi(s);
+            EXPECT_EQ(box.toPlainText(), QStringLiteral(" TITOLO\nSezione\nσ = 1,00")) << giaUsata;
+        }
+        EXPECT_EQ(cambi, 1) << giaUsata;
+        EXPECT_EQ(box.document()->blockCount(), 3) << giaUsata;
+    }
+}
+
 TEST(SuperficieQTextEdit, SubstitutesTheWindowsFontsWithMetricCompatibleOnes)
 {
     QTextEdit box;
