@@ -99,9 +99,11 @@ bool SalvaCalcoloIn(const QString& percorso)
 {
     const QByteArray dati = FileCalcolo::Scrivi(CalcoloCorrente());
     QSaveFile file(percorso);
-    bool riuscito = file.open(QIODevice::WriteOnly);
+    // Unbuffered, so a short write (full disk, size limit) is seen here; the size check before
+    // the rename catches one the system reports late.
+    bool riuscito = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (riuscito)
-        riuscito = file.write(dati) == dati.size();
+        riuscito = file.write(dati) == dati.size() && file.flush() && file.size() == dati.size();
     const QString motivo = file.errorString();
     // commit() renames the complete temporary file into place; on any failure it is removed
     // and the previous file stays as it was.
@@ -160,7 +162,7 @@ bool ConsentiChiusuraCalcolo()
                                   QStringLiteral("I Nodi del Calcolo sono stati modificati dopo l'ultimo salvataggio.") +
                                   LF + LF + QStringLiteral("Salvare il Calcolo?"),
                               Pulsanti::SiNoAnnulla, Icona::Domanda);
-    if (r == Risposta::Annulla)
+    if (r != Risposta::Si && r != Risposta::No)
         return false;
     if (r == Risposta::No) {
         stato().salvato = FileCalcolo::Scrivi(CalcoloCorrente());   // the user let these changes go

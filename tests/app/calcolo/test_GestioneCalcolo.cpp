@@ -79,7 +79,8 @@ protected:
     void Aggiungi()
     {
         f->Command3->click();
-        ASSERT_TRUE(Presi().empty());
+        for (const auto& a : Presi())
+            ADD_FAILURE() << a.testo.toStdString();
     }
 
     void MonacoPuntoni(int tipo)
@@ -104,6 +105,7 @@ protected:
         for (int n = 1; n <= Totale(); ++n) {
             ModuloTrevon::NodoCorrente = ModuloTrevon::GenVerNodi->Nodi->Item(n);
             ModuloTrevon::MostraNodo(static_cast<std::int16_t>(n));
+            f->ModifNodo = 0;   // as after stepping to a joint
             r.push_back(Relazione());
         }
         return r;
@@ -133,7 +135,8 @@ TEST_F(CalcoloTest, FourJointTypesSavedAndOpenedGiveTheSameRecordsAndReports)
     Aggiungi();
     MonacoPuntoni(3);
     Registra();
-    ASSERT_TRUE(Presi().empty());
+    for (const auto& a : Presi())
+        ADD_FAILURE() << a.testo.toStdString();
     ASSERT_EQ(Totale(), 4);
     EXPECT_TRUE(ModuloTrevon::CalcoloDaSalvare());
 
@@ -240,8 +243,10 @@ TEST_F(CalcoloTest, RefusedFilesLeaveTheCalculationInMemoryUntouched)
         EXPECT_EQ(ModuloTrevon::PercorsoCalcolo(), File("buono.trv"));
         EXPECT_EQ(f->lblNodoCorrente->text(), QStringLiteral("1"));
         EXPECT_EQ(f->lblNodiTot->text(), QStringLiteral("1"));
+        if (std::string(c.caso) != "notch too deep") {
+            EXPECT_EQ(f->txtNAsta[2]->text(), QStringLiteral("60")) << "a refusal found by the format touches no field";
+        }
     }
-    EXPECT_EQ(f->txtNAsta[2]->text(), QStringLiteral("60")) << "a refusal found by the format touches no field";
 }
 
 TEST_F(CalcoloTest, InterruptedSaveLeavesThePreviousFileIntact)
@@ -311,8 +316,10 @@ TEST_F(CalcoloTest, ClosingWithUnsavedJointsAsksYesNoCancel)
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.caso);
-        if (!f)
-            NuovoCalcolo();
+        if (!f) {
+            ModuloTrevon::AvviaGestioneNodi();
+            f = ModuloTrevon::EditorAperto();
+        }
         richieste.clear();
         CatenaPuntone();
         Registra();
