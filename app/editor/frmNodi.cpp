@@ -143,6 +143,7 @@ frmNodi::frmNodi(QWidget* parent) : QWidget(parent)
 
     CollegaEventi();
     CollegaComandi();
+    CollegaComandiCalcolo();
 
     // Initial state: rectangular sections, first tabs, no type (runs the type selection).
     for (int i = 1; i <= NumAste; ++i)
@@ -166,6 +167,8 @@ QWidget* frmNodi::CreaPulsanti()
     l->setContentsMargins(0, 0, 0, 0);
     Command3 = nominato(new QPushButton(QStringLiteral("Aggiungi Nodo"), riga), QStringLiteral("Command3"));
     Command6 = nominato(new QPushButton(QStringLiteral("Rimuovi Nodo"), riga), QStringLiteral("Command6"));
+    cmdApriCalcolo = nominato(new QPushButton(QStringLiteral("Apri Calcolo"), riga), QStringLiteral("cmdApriCalcolo"));
+    cmdSalvaCalcolo = nominato(new QPushButton(QStringLiteral("Salva Calcolo"), riga), QStringLiteral("cmdSalvaCalcolo"));
     Command1 = nominato(new QPushButton(QStringLiteral("Tabella Materiali"), riga), QStringLiteral("Command1"));
     Command7 = nominato(new QPushButton(riga), QStringLiteral("Command7"));
     Command7->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
@@ -175,6 +178,9 @@ QWidget* frmNodi::CreaPulsanti()
     Command9 = nominato(new QPushButton(QStringLiteral("Esci"), riga), QStringLiteral("Command9"));
     l->addWidget(Command3);
     l->addWidget(Command6);
+    l->addSpacing(24);
+    l->addWidget(cmdApriCalcolo);
+    l->addWidget(cmdSalvaCalcolo);
     l->addSpacing(24);
     l->addWidget(Command1);
     l->addWidget(Command7);

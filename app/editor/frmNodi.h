@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <vector>
+#include <memory>
 
 class QComboBox;
 class QFrame;
@@ -21,6 +22,8 @@ class QTreeWidget;
 class clsAsta;
 class QAction;
 namespace Relazione { struct SezioneRelazione; }
+class clsNodo;
+namespace FileCalcolo { struct Coefficienti; }
 
 // The joint editor: one joint at a time, its type, notch and support fields, the bars on the
 // tabs of SSTab2 with their materials, the normative coefficients and the report box.
@@ -104,6 +107,23 @@ public:
     void EsportaCompleta_Click();   // "Relazione Completa", exported to PDF
     static QString CartellaRelazioni();   // folder proposed for a PDF: the last one used
 
+    // --- Calculation files (frmNodi_calcolo.cpp) -------------------------------------------
+    // When the joint shown has unregistered edits: the prompt with the joint's number and the
+    // question; Yes registers and verifies. False when the caller must stop.
+    bool RegistraSeModificato(const QString& domanda);
+    FileCalcolo::Coefficienti LeggiCoefficienti() const;   // numbers of the coefficient boxes
+    void ImpostaCoefficienti(const FileCalcolo::Coefficienti& c);
+    // Joint n (NodoCorrente, already appended) takes a saved joint: its fields are filled from
+    // it, bars whose material now reads differently in the archive get the saved material
+    // values (materialeCambiato), then the joint is registered and verified. False, with the
+    // check's message in rifiuto, when the editor's checks refuse the values.
+    bool RegistraNodoSalvato(std::int16_t n, const std::shared_ptr<clsNodo>& salvato, bool& materialeCambiato,
+                             QString& rifiuto);
+    // Shows joint 1 of an opened calculation (saved = its saved record) with its report.
+    void MostraCalcoloAperto(const std::shared_ptr<clsNodo>& salvato);
+    // LstMatAsta(k) with the material values of a bar record, rows as CaricaDatiMat writes them.
+    void MostraMaterialeAsta(int k, const clsAsta& a);
+
     // --- Controls --------------------------------------------------------------------------
     QLabel* lblTitolo = nullptr;
     QLabel* lblNodoCorrente = nullptr;
@@ -117,6 +137,8 @@ public:
     QPushButton* Command7 = nullptr;   // "Appunti SL"
     QPushButton* Command8 = nullptr;   // "Registra"
     QPushButton* Command9 = nullptr;   // "Esci"
+    QPushButton* cmdApriCalcolo = nullptr;    // "Apri Calcolo"
+    QPushButton* cmdSalvaCalcolo = nullptr;   // "Salva Calcolo"
     QTabWidget* SSTab1 = nullptr;
 
     QFrame* FrameTipo = nullptr;
@@ -201,6 +223,7 @@ private:
     void ListaTipiAbilitata(bool abilitata);
     void Sposta(int passo, const QString& domanda);    // Indietro (-1), Avanti (+1)
     void CollegaComandi();
+    void CollegaComandiCalcolo();
 
     // Report commands (frmNodi_stampa.cpp)
     QWidget* CreaSchedaRelazione();

@@ -6,6 +6,8 @@
 #include "materials/RecordsetMateriali.h"
 #include "shell/ModuloTrevon.h"
 
+#include "QOR_TRVSL10.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -91,6 +93,22 @@ void frmNodi::CaricaDatiMat(QTreeWidget* listW, int nMat)
                      valore.isNull() ? QString() : Numeri::TestoDueDecimali(valore.toDouble()));
     }
     listW->setToolTip(QStringLiteral("Materiale N. ") + QString::number(nMat) + QStringLiteral(") ") + descrizione);
+}
+
+void frmNodi::MostraMaterialeAsta(int k, const clsAsta& a)
+{
+    QTreeWidget* listW = LstMatAsta[static_cast<std::size_t>(k)];
+    listW->clear();
+    const QString descrizione = QString::fromStdString(a.DescrizioneMateriale);
+    aggiungiRiga(listW, QStringLiteral("N\u00b0"), QString::number(a.NumeroMateriale));
+    aggiungiRiga(listW, QStringLiteral("Descrizione"), descrizione);
+    const float valori[] = {a.Res_Fmk,     a.Res_Ft0k, a.Res_Ft90k, a.Res_Fc0k,    a.Res_Fc90k, a.Res_Fvk,
+                            a.ModEl_0mean, a.ModEl_05, a.ModEl_90,  a.ModEl_Gmean, a.Peso};
+    std::size_t i = 0;
+    for (const RigaMateriale& r : righeNumeriche)
+        aggiungiRiga(listW, QString::fromLatin1(r.etichetta), Numeri::TestoDueDecimali(static_cast<double>(valori[i++])));
+    listW->setToolTip(QStringLiteral("Materiale N. ") + QString::number(a.NumeroMateriale) + QStringLiteral(") ") +
+                      descrizione);
 }
 
 int frmNodi::NumeroMateriale(int k) const

@@ -4,6 +4,7 @@
 
 #include "editor/Numeri.h"
 #include "shell/DocumentiTrevon.h"
+#include "shell/GestioneCalcolo.h"
 #include "shell/GestioneNodi.h"
 #include "shell/ModuloTrevon.h"
 
@@ -176,6 +177,22 @@ void frmNodi::Sposta(int passo, const QString& domanda)
         AvviaVerifica(procedi);
 }
 
+bool frmNodi::RegistraSeModificato(const QString& domanda)
+{
+    if (ModifNodo != 1)
+        return true;
+    const Risposta r = ChiediRegistrazione(*this, true, domanda);
+    if (r == Risposta::Annulla)
+        return false;
+    if (r == Risposta::No)
+        return true;
+    bool procedi = true;
+    registraDatiNodo(procedi);
+    if (procedi)
+        AvviaVerifica(procedi);
+    return procedi;
+}
+
 void frmNodi::Command4_Click()
 {
     Sposta(-1, QStringLiteral("Registrare Modifiche prima di spostarsi al Nodo Precedente?"));
@@ -232,6 +249,11 @@ void frmNodi::Command9_Click()
 
 void frmNodi::closeEvent(QCloseEvent* evento)
 {
+    if (!ModuloTrevon::ConsentiChiusuraCalcolo()) {
+        evento->ignore();
+        return;
+    }
+    ModuloTrevon::RicordaCoefficienti(LeggiCoefficienti());
     QWidget::closeEvent(evento);
     if (!evento->isAccepted())
         return;

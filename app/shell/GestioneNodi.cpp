@@ -1,6 +1,7 @@
 #include "shell/GestioneNodi.h"
 
 #include "editor/frmNodi.h"
+#include "shell/GestioneCalcolo.h"
 #include "shell/ModuloTrevon.h"
 #include "shell/frmMain.h"
 #include "shell/frmTipoVer.h"
@@ -60,9 +61,12 @@ frmNodi* EditorNodi()
     return nuovo;
 }
 
+std::shared_ptr<clsGenVerNodi> NuovoRegistro() { return std::make_shared<clsGenVerNodi>(AvvisoLibreria); }
+
 void AvviaGestioneNodi()
 {
-    GenVerNodi = std::make_shared<clsGenVerNodi>(AvvisoLibreria);
+    GenVerNodi = NuovoRegistro();
+    NuovoCalcoloSenzaFile();
     MostraEditorNodi();
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <memory>
+
+class clsGenVerNodi;
 
 class frmMain;
 class frmNodi;
@@ -12,6 +15,8 @@ namespace ModuloTrevon {
 // A new, empty register whose library messages reach MsgBox (beep first when the library
 // asks, OK, no icon, title "QOR_TRVSL10"); then MostraEditorNodi.
 void AvviaGestioneNodi();
+// A new, empty register whose library messages reach MsgBox.
+std::shared_ptr<clsGenVerNodi> NuovoRegistro();
 // Releases the register and the current joint.
 void RilasciaGestioneNodi();
 

@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "shell/GestioneCalcolo.h"
 #include "shell/GestioneNodi.h"
 #include "shell/frmTipoVer.h"
 
@@ -28,6 +29,11 @@ frmMain::frmMain(QWidget* parent)
     area_->viewport()->installEventFilter(this);
     connect(tipoVer_, &frmTipoVer::avviaRichiesto, this, [] { ModuloTrevon::AvviaGestioneNodi(); });
     connect(tipoVer_, &frmTipoVer::chiudiRichiesto, this, &frmMain::ChiudiProgramma);
+    connect(tipoVer_, &frmTipoVer::apriRichiesto, this, [this] {
+        if (ModuloTrevon::ApriCalcolo())
+            tipoVer_->hide();
+    });
+    connect(tipoVer_, &frmTipoVer::salvaRichiesto, this, [] { ModuloTrevon::SalvaCalcolo(); });
 }
 
 frmMain::~frmMain()
@@ -47,6 +53,8 @@ void frmMain::PosizionaTipoVer()
 
 void frmMain::ChiudiProgramma()
 {
+    if (!ModuloTrevon::ConsentiChiusuraCalcolo())
+        return;
     ModuloTrevon::RilasciaGestioneNodi();
     close();
 }
@@ -59,6 +67,10 @@ void frmMain::showEvent(QShowEvent* evento)
 
 void frmMain::closeEvent(QCloseEvent* evento)
 {
+    if (!ModuloTrevon::ConsentiChiusuraCalcolo()) {
+        evento->ignore();
+        return;
+    }
     inChiusura_ = true;
     QMainWindow::closeEvent(evento);
     // All windows live inside this one: nothing more is to run.

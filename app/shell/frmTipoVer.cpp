@@ -16,13 +16,13 @@ const QColor frmTipoVer::ColoreEvidenziato(0xFF, 0xFF, 0x00);
 
 namespace {
 
-constexpr int altezzaPannello = 40;   // px, the panel under the banner
+constexpr int altezzaPannello = 72;   // px, the panel under the banner: two rows of label-buttons
 constexpr int intervalloBanner = 500; // ms
 
-QLabel* pulsanteEtichetta(QWidget* pannello, const char* nome, const QString& testo, int x) {
+QLabel* pulsanteEtichetta(QWidget* pannello, const char* nome, const QString& testo, int x, int y = 8) {
     auto* etichetta = new QLabel(testo, pannello);
     etichetta->setObjectName(nome);
-    etichetta->setGeometry(x, 8, 100, 24);
+    etichetta->setGeometry(x, y, 100, 24);
     etichetta->setAlignment(Qt::AlignCenter);
     QFont f = etichetta->font();
     f.setBold(true);
@@ -66,12 +66,15 @@ frmTipoVer::frmTipoVer(QWidget* parent) : QWidget(parent) {
     // The gap between the labels lets the panel see the mouse when it goes from one to the other.
     Label1_ = pulsanteEtichetta(Picture2_, "Label1", "Avvia", 40);
     Label2_ = pulsanteEtichetta(Picture2_, "Label2", "Chiudi", 160);
-    evidenzia(Label1_, ColoreNormale);
-    evidenzia(Label2_, ColoreNormale);
+    Label3_ = pulsanteEtichetta(Picture2_, "Label3", "Apri Calcolo", 40, 40);
+    Label4_ = pulsanteEtichetta(Picture2_, "Label4", "Salva Calcolo", 160, 40);
+    for (QLabel* l : {Label1_, Label2_, Label3_, Label4_})
+        evidenzia(l, ColoreNormale);
 
     setMouseTracking(true);
     for (QObject* o : {static_cast<QObject*>(Picture1_), static_cast<QObject*>(Picture2_),
-                       static_cast<QObject*>(Label1_), static_cast<QObject*>(Label2_)})
+                       static_cast<QObject*>(Label1_), static_cast<QObject*>(Label2_),
+                       static_cast<QObject*>(Label3_), static_cast<QObject*>(Label4_)})
         o->installEventFilter(this);
 
     Timer1_ = new QTimer(this);
@@ -97,12 +100,15 @@ void frmTipoVer::evidenzia(QLabel* etichetta, const QColor& colore) {
 
 bool frmTipoVer::eventFilter(QObject* oggetto, QEvent* evento) {
     if (evento->type() == QEvent::MouseMove) {
+        // The file label-buttons are yellow only while the mouse is on them.
+        evidenzia(Label3_, oggetto == Label3_ ? ColoreEvidenziato : ColoreNormale);
+        evidenzia(Label4_, oggetto == Label4_ ? ColoreEvidenziato : ColoreNormale);
         if (oggetto == Label1_) {
             evidenzia(Label1_, ColoreEvidenziato);
         } else if (oggetto == Label2_) {
             evidenzia(Label1_, ColoreNormale);
             evidenzia(Label2_, ColoreEvidenziato);
-        } else {   // banner, or the panel outside the labels
+        } else {   // banner, the panel outside the labels, or a file label-button
             evidenzia(Label1_, ColoreNormale);
             evidenzia(Label2_, ColoreNormale);
         }
@@ -117,6 +123,10 @@ bool frmTipoVer::eventFilter(QObject* oggetto, QEvent* evento) {
             Label1_Click();
         else if (oggetto == Label2_)
             Label2_Click();
+        else if (oggetto == Label3_)
+            emit apriRichiesto();
+        else if (oggetto == Label4_)
+            emit salvaRichiesto();
         else if (oggetto == Picture1_)
             Picture1_Click();
         else

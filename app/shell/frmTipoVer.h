@@ -25,6 +25,8 @@ public:
 signals:
     void avviaRichiesto();    // "Avvia": start a new calculation (AvviaGestioneNodi)
     void chiudiRichiesto();   // "Chiudi": end the calculation and the program
+    void apriRichiesto();     // "Apri Calcolo": open a calculation file
+    void salvaRichiesto();    // "Salva Calcolo": save the calculation kept after the editor closed
 
 public slots:
     void Timer1_Timer();      // the banner timer's tick, every 500 ms
@@ -42,6 +44,8 @@ private:
     QWidget* Picture2_;
     QLabel* Label1_;
     QLabel* Label2_;
+    QLabel* Label3_;   // "Apri Calcolo", under "Avvia"
+    QLabel* Label4_;   // "Salva Calcolo", under "Chiudi"
     std::array<QLabel*, 15> PicBase_{};
     QTimer* Timer1_;
     std::int16_t contatore_ = 0;

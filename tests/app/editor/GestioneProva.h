@@ -5,6 +5,7 @@
 #include "AmbienteEditor.h"
 #include "AvvisiProva.h"
 
+#include "shell/GestioneCalcolo.h"
 #include "shell/GestioneNodi.h"
 
 #include <QApplication>
@@ -107,6 +108,16 @@ protected:
         ModuloTrevon::AvviaGestioneNodi();
         f = ModuloTrevon::EditorAperto();
         ASSERT_NE(f, nullptr);
+    }
+
+    // Closes the editor answering No to the save prompt when it comes, then "Avvia" again.
+    void NuovoCalcoloNoSalva()
+    {
+        if (ModuloTrevon::CalcoloDaSalvare())
+            avvisi.Rispondi(ModuloTrevon::Risposta::No);
+        const bool domanda = ModuloTrevon::CalcoloDaSalvare();
+        NuovoCalcolo();
+        ASSERT_EQ(Presi().size(), domanda ? 1u : 0u);
     }
 
     // "Aggiungi Nodo", answering No to the prompt for unregistered changes when it comes.

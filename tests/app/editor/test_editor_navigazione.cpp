@@ -117,7 +117,7 @@ TEST_F(GestioneTest, PromptForUnregisteredChangesDecidesEachCommand)
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.caso);
-        NuovoCalcolo();
+        NuovoCalcoloNoSalva();
         CatenaPuntone();
         f->Command8->click();
         f->Command3->click();

@@ -1,0 +1,324 @@
+#include "shell/FileCalcolo.h"
+
+#include "editor/frmNodi.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+namespace FileCalcolo {
+
+namespace {
+
+const QString Formato = QStringLiteral("Trevon-SL Calcolo");
+
+// The material values in file order: key and bar property.
+struct ValoreMateriale {
+    const char* chiave;
+    float clsAsta::*campo;
+};
+const ValoreMateriale valoriMateriale[] = {
+    {"Fmk", &clsAsta::Res_Fmk},         {"Ft0k", &clsAsta::Res_Ft0k},     {"Ft90k", &clsAsta::Res_Ft90k},
+    {"Fc0k", &clsAsta::Res_Fc0k},       {"Fc90k", &clsAsta::Res_Fc90k},   {"Fvk", &clsAsta::Res_Fvk},
+    {"E0mean", &clsAsta::ModEl_0mean},  {"E05", &clsAsta::ModEl_05},      {"E90mean", &clsAsta::ModEl_90},
+    {"Gmean", &clsAsta::ModEl_Gmean},   {"rok", &clsAsta::Peso},
+};
+
+struct ValoreNodo {
+    const char* chiave;
+    float clsNodo::*campo;
+};
+const ValoreNodo valoriNodo[] = {
+    {"tv", &clsNodo::tv},               {"Lv", &clsNodo::Lv},
+    {"ReazioneY", &clsNodo::ReazioneY}, {"LunghezzaAppoggio", &clsNodo::LunghezzaAppoggio},
+    {"tvB", &clsNodo::tvB},             {"LvB", &clsNodo::LvB},
+};
+
+// A float written as its shortest decimal form, so 0.6f is stored as 0.6 and reads back as
+// the same float.
+double PerJson(float v)
+{
+    char testo[64];
+    const auto fine = std::to_chars(testo, testo + sizeof testo, v).ptr;
+    double d = 0;
+    std::from_chars(testo, fine, d);
+    return d;
+}
+
+// A refusal while reading: the reason, in Italian.
+struct Rifiuto : std::runtime_error {
+    explicit Rifiuto(const QString& t) : std::runtime_error(t.toStdString()), testo(t) {}
+    QString testo;
+};
+
+QJsonValue Campo(const QJsonObject& o, const char* chiave, const QString& dove)
+{
+    const QJsonValue v = o.value(QLatin1String(chiave));
+    if (v.isUndefined())
+        throw Rifiuto(dove + QStringLiteral("manca il valore \"%1\".").arg(QLatin1String(chiave)));
+    return v;
+}
+
+float Numero(const QJsonObject& o, const char* chiave, const QString& dove)
+{
+    const QJsonValue v = Campo(o, chiave, dove);
+    const double d = v.toDouble(std::numeric_limits<double>::quiet_NaN());
+    if (!v.isDouble() || !std::isfinite(d) || std::fabs(d) > std::numeric_limits<float>::max())
+        throw Rifiuto(dove + QStringLiteral("il valore \"%1\" non è un numero valido.").arg(QLatin1String(chiave)));
+    return static_cast<float>(d);
+}
+
+qint64 Intero(const QJsonObject& o, const char* chiave, const QString& dove, qint64 minimo, qint64 massimo)
+{
+    const QJsonValue v = Campo(o, chiave, dove);
+    const double d = v.toDouble(std::numeric_limits<double>::quiet_NaN());
+    if (!v.isDouble() || !std::isfinite(d) || d != std::floor(d) || d < static_cast<double>(minimo) ||
+        d > static_cast<double>(massimo))
+        throw Rifiuto(dove + QStringLiteral("il valore \"%1\" deve essere un numero intero da %2 a %3.")
+                                 .arg(QLatin1String(chiave))
+                                 .arg(minimo)
+                                 .arg(massimo));
+    return static_cast<qint64>(d);
+}
+
+QString Testo(const QJsonObject& o, const char* chiave, const QString& dove)
+{
+    const QJsonValue v = Campo(o, chiave, dove);
+    if (!v.isString())
+        throw Rifiuto(dove + QStringLiteral("il valore \"%1\" deve essere un testo.").arg(QLatin1String(chiave)));
+    return v.toString();
+}
+
+void Positivo(float v, const QString& dove, const QString& nome)
+{
+    if (!(v > 0.0f))
+        throw Rifiuto(dove + nome + QStringLiteral(" deve essere maggiore di 0."));
+}
+
+void NonNegativo(float v, const QString& dove, const QString& nome)
+{
+    if (v < 0.0f)
+        throw Rifiuto(dove + nome + QStringLiteral(" non può essere negativo."));
+}
+
+std::shared_ptr<clsAsta> LeggiAsta(const QJsonValue& valore, const QString& tipo, int k, const QString& doveNodo)
+{
+    const QString dove = doveNodo.left(doveNodo.size() - 2) + QStringLiteral(", Asta N.%1: ").arg(k);
+    if (!valore.isObject())
+        throw Rifiuto(dove + QStringLiteral("i dati dell'asta non sono leggibili."));
+    const QJsonObject o = valore.toObject();
+    auto a = std::make_shared<clsAsta>();
+    const QString sezione = Testo(o, "TipoSezione", dove);
+    if (sezione != QStringLiteral("Rettangolare") && sezione != QStringLiteral("Circolare"))
+        throw Rifiuto(dove + QStringLiteral("tipo di sezione sconosciuto \"%1\".").arg(sezione));
+    a->TipoSezione = sezione.toStdString();
+    a->Base = Numero(o, "Base", dove);
+    a->Altezza = Numero(o, "Altezza", dove);
+    a->Angolo = Numero(o, "Angolo", dove);
+    a->SforzoAssiale = Numero(o, "SforzoAssiale", dove);
+    Positivo(a->Base, dove, sezione == QStringLiteral("Circolare") ? QStringLiteral("il Raggio della sezione")
+                                                                    : QStringLiteral("la Base della sezione"));
+    if (sezione == QStringLiteral("Rettangolare"))
+        Positivo(a->Altezza, dove, QStringLiteral("l'Altezza della sezione"));
+    else
+        NonNegativo(a->Altezza, dove, QStringLiteral("l'Altezza della sezione"));
+    NonNegativo(a->Angolo, dove, QStringLiteral("l'Angolo"));
+    if (k == 1 && frmNodi::IndiceTipo(tipo) == 0 && a->Angolo != 0.0f)
+        throw Rifiuto(dove + QStringLiteral("l'Angolo della catena deve essere zero."));
+    NonNegativo(a->SforzoAssiale, dove, QStringLiteral("lo Sforzo Assiale (se ne registra il valore assoluto)"));
+
+    const QJsonValue m = Campo(o, "materiale", dove);
+    if (!m.isObject())
+        throw Rifiuto(dove + QStringLiteral("i dati del materiale non sono leggibili."));
+    const QJsonObject mat = m.toObject();
+    a->NumeroMateriale = static_cast<std::int32_t>(Intero(mat, "Numero", dove, 1, std::numeric_limits<std::int32_t>::max()));
+    a->DescrizioneMateriale = Testo(mat, "Descrizione", dove).toStdString();
+    for (const ValoreMateriale& v : valoriMateriale)
+        (*a).*v.campo = Numero(mat, v.chiave, dove);
+    return a;
+}
+
+std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n)
+{
+    const QString dove = QStringLiteral("Nodo N.%1: ").arg(n);
+    if (!valore.isObject())
+        throw Rifiuto(dove + QStringLiteral("i dati del nodo non sono leggibili."));
+    const QJsonObject o = valore.toObject();
+    auto nodo = std::make_shared<clsNodo>();
+    const QString tipo = Testo(o, "tipo", dove);
+    const int indice = frmNodi::IndiceTipo(tipo);
+    if (!tipo.isEmpty() && indice < 0)
+        throw Rifiuto(dove + QStringLiteral("tipo di nodo sconosciuto \"%1\".").arg(tipo));
+    nodo->TipoNodo = tipo.toStdString();
+    for (const ValoreNodo& v : valoriNodo)
+        (*nodo).*v.campo = Numero(o, v.chiave, dove);
+
+    // The notch measures a type asks for must be positive; the others are kept as saved
+    // (a value left by an earlier type) and only may not be negative.
+    const bool usati[4][6] = {{true, true, false, false, false, false},
+                              {true, false, false, false, false, false},
+                              {true, true, false, false, true, true},
+                              {true, true, false, false, true, true}};
+    for (int i : {0, 1, 4, 5}) {
+        const float v = (*nodo).*valoriNodo[i].campo;
+        const QString nome = QStringLiteral("la misura %1").arg(QLatin1String(valoriNodo[i].chiave));
+        if (indice >= 0 && usati[indice][i])
+            Positivo(v, dove, nome);
+        else
+            NonNegativo(v, dove, nome);
+    }
+
+    const QJsonValue aste = Campo(o, "aste", dove);
+    if (!aste.isArray())
+        throw Rifiuto(dove + QStringLiteral("l'elenco delle aste non è leggibile."));
+    const QJsonArray elenco = aste.toArray();
+    const int attese = frmNodi::NumeroAsteTipo(tipo);
+    if (elenco.size() != attese)
+        throw Rifiuto(dove + QStringLiteral("il nodo ha %1 aste, il suo tipo ne prevede %2.")
+                                 .arg(elenco.size())
+                                 .arg(attese));
+    for (int k = 1; k <= attese; ++k)
+        nodo->Asta->Add(LeggiAsta(elenco.at(k - 1), tipo, k, dove));
+    nodo->AsteReg = attese > 0;
+    return nodo;
+}
+
+}  // namespace
+
+QByteArray Scrivi(const Calcolo& calcolo)
+{
+    QJsonArray nodi;
+    for (const std::shared_ptr<clsNodo>& nodo : calcolo.nodi) {
+        QJsonObject n;
+        n.insert(QStringLiteral("tipo"), QString::fromStdString(nodo->TipoNodo));
+        for (const ValoreNodo& v : valoriNodo)
+            n.insert(QLatin1String(v.chiave), PerJson((*nodo).*v.campo));
+        QJsonArray aste;
+        for (int k = 1; k <= nodo->Asta->Count(); ++k) {
+            const clsAsta& a = *nodo->Asta->Item(k);
+            QJsonObject m;
+            m.insert(QStringLiteral("Numero"), static_cast<qint64>(a.NumeroMateriale));
+            m.insert(QStringLiteral("Descrizione"), QString::fromStdString(a.DescrizioneMateriale));
+            for (const ValoreMateriale& v : valoriMateriale)
+                m.insert(QLatin1String(v.chiave), PerJson(a.*v.campo));
+            QJsonObject o;
+            o.insert(QStringLiteral("TipoSezione"), QString::fromStdString(a.TipoSezione));
+            o.insert(QStringLiteral("Base"), PerJson(a.Base));
+            o.insert(QStringLiteral("Altezza"), PerJson(a.Altezza));
+            o.insert(QStringLiteral("Angolo"), PerJson(a.Angolo));
+            o.insert(QStringLiteral("SforzoAssiale"), PerJson(a.SforzoAssiale));
+            o.insert(QStringLiteral("materiale"), m);
+            aste.append(o);
+        }
+        n.insert(QStringLiteral("aste"), aste);
+        nodi.append(n);
+    }
+    const Coefficienti& c = calcolo.coefficienti;
+    QJsonArray kmod, gammaM;
+    for (float v : c.kmod)
+        kmod.append(PerJson(v));
+    for (float v : c.gammaM)
+        gammaM.append(PerJson(v));
+    QJsonObject coefficienti;
+    coefficienti.insert(QStringLiteral("classeServizio"), c.classeServizio);
+    coefficienti.insert(QStringLiteral("kmod"), kmod);
+    coefficienti.insert(QStringLiteral("gammaM"), gammaM);
+
+    QJsonObject radice;
+    radice.insert(QStringLiteral("formato"), Formato);
+    radice.insert(QStringLiteral("versione"), Versione);
+    radice.insert(QStringLiteral("coefficienti"), coefficienti);
+    radice.insert(QStringLiteral("nodi"), nodi);
+    return QJsonDocument(radice).toJson(QJsonDocument::Indented);
+}
+
+Lettura Leggi(const QByteArray& dati)
+{
+    Lettura esito;
+    const QString nonCalcolo = QStringLiteral("Il file non contiene un Calcolo di Trevon-SL.");
+    if (dati.trimmed().isEmpty()) {
+        esito.errore = QStringLiteral("Il file è vuoto.");
+        return esito;
+    }
+    if (dati.size() > MassimaDimensione) {
+        esito.errore = QStringLiteral("Il file è troppo grande per essere un Calcolo di Trevon-SL.");
+        return esito;
+    }
+    QByteArray testo = dati;
+    if (testo.startsWith("\xEF\xBB\xBF"))   // a byte-order mark left by a text editor
+        testo.remove(0, 3);
+    if (!testo.trimmed().startsWith('{')) {
+        esito.errore = nonCalcolo;
+        return esito;
+    }
+    QJsonParseError errore{};
+    const QJsonDocument documento = QJsonDocument::fromJson(testo, &errore);
+    if (errore.error != QJsonParseError::NoError) {
+        esito.errore = QStringLiteral("Il file è danneggiato o incompleto (errore al carattere %1: %2).")
+                           .arg(errore.offset)
+                           .arg(errore.errorString());
+        return esito;
+    }
+    const QJsonObject radice = documento.object();
+    if (radice.value(QStringLiteral("formato")).toString() != Formato) {
+        esito.errore = nonCalcolo;
+        return esito;
+    }
+    try {
+        const QString dove;
+        const qint64 versione = Intero(radice, "versione", dove, 1, std::numeric_limits<int>::max());
+        if (versione > Versione)
+            throw Rifiuto(QStringLiteral("Il file è stato scritto da una versione più recente di Trevon-SL "
+                                         "(formato %1; questo programma legge fino al formato %2).\n"
+                                         "Aggiornare il programma per aprirlo.")
+                              .arg(versione)
+                              .arg(Versione));
+        Calcolo calcolo;
+        const QJsonValue c = Campo(radice, "coefficienti", dove);
+        if (!c.isObject())
+            throw Rifiuto(QStringLiteral("I coefficienti della normativa non sono leggibili."));
+        const QJsonObject coeff = c.toObject();
+        const QString doveCoeff = QStringLiteral("Coefficienti: ");
+        calcolo.coefficienti.classeServizio = static_cast<int>(Intero(coeff, "classeServizio", doveCoeff, 1, 3));
+        auto serie = [&](const char* chiave, auto& destinazione) {
+            const QJsonValue v = Campo(coeff, chiave, doveCoeff);
+            const QJsonArray a = v.toArray();
+            if (!v.isArray() || a.size() != static_cast<qsizetype>(destinazione.size()))
+                throw Rifiuto(doveCoeff + QStringLiteral("\"%1\" deve contenere %2 numeri.")
+                                              .arg(QLatin1String(chiave))
+                                              .arg(destinazione.size()));
+            for (std::size_t i = 0; i < destinazione.size(); ++i) {
+                QJsonObject uno;
+                uno.insert(QLatin1String(chiave), a.at(static_cast<qsizetype>(i)));
+                destinazione[i] = Numero(uno, chiave, doveCoeff);
+            }
+        };
+        serie("kmod", calcolo.coefficienti.kmod);
+        serie("gammaM", calcolo.coefficienti.gammaM);
+
+        const QJsonValue nodi = Campo(radice, "nodi", dove);
+        if (!nodi.isArray())
+            throw Rifiuto(QStringLiteral("L'elenco dei nodi non è leggibile."));
+        const QJsonArray elenco = nodi.toArray();
+        if (elenco.isEmpty())
+            throw Rifiuto(QStringLiteral("Il Calcolo non contiene alcun nodo."));
+        if (elenco.size() > MassimoNodi)
+            throw Rifiuto(QStringLiteral("Il Calcolo contiene %1 nodi, più dei %2 ammessi.")
+                              .arg(elenco.size())
+                              .arg(MassimoNodi));
+        for (qsizetype i = 0; i < elenco.size(); ++i)
+            calcolo.nodi.push_back(LeggiNodo(elenco.at(i), static_cast<int>(i + 1)));
+        esito.calcolo = std::move(calcolo);
+    } catch (const Rifiuto& r) {
+        esito.errore = r.testo;
+    }
+    return esito;
+}
+
+}  // namespace FileCalcolo

@@ -1,0 +1,44 @@
+#pragma once
+#include "QOR_TRVSL10.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// The calculation file (.trv): UTF-8 JSON with a format version. It holds the input values of
+// every joint and bar (the material values the bar was registered with included) and the
+// normative coefficients; results and derived values are not stored, they are computed again
+// when the file is opened.
+namespace FileCalcolo {
+
+constexpr int Versione = 1;                 // format version written by this program
+constexpr int MassimoNodi = 32767;          // joint numbers are 16-bit
+constexpr qint64 MassimaDimensione = 64LL * 1024 * 1024;   // bytes; larger files are refused
+
+struct Coefficienti {
+    int classeServizio = 1;                                        // selected Option2, 1..3
+    std::array<float, 3> kmod{0.60f, 0.60f, 0.50f};               // txtCoefCar(1..3)
+    std::array<float, 6> gammaM{1.50f, 1.45f, 1.50f, 1.40f, 1.50f, 1.00f};   // txtCoefMat(1..6)
+};
+
+struct Calcolo {
+    std::vector<std::shared_ptr<clsNodo>> nodi;   // inputs only; the bars are in each Asta
+    Coefficienti coefficienti;
+};
+
+struct Lettura {
+    std::optional<Calcolo> calcolo;   // set when the file was accepted
+    QString errore;                   // Italian reason of the refusal otherwise
+};
+
+// The file's bytes for a calculation (deterministic: equal calculations give equal bytes).
+QByteArray Scrivi(const Calcolo& calcolo);
+
+// Parses and checks the whole file; nothing is returned unless every value is acceptable.
+Lettura Leggi(const QByteArray& dati);
+
+}  // namespace FileCalcolo

@@ -1,0 +1,40 @@
+#pragma once
+#include "shell/FileCalcolo.h"
+
+#include <QString>
+
+// Saving and opening the calculation in progress (.trv files), and the prompt that guards
+// closing with joints changed since the last save.
+namespace ModuloTrevon {
+
+// "Salva Calcolo": registers unregistered edits when asked, chooses the file (the current one
+// proposed) and saves. True when saved.
+bool SalvaCalcolo();
+// Writes the calculation to percorso through a temporary file renamed into place; a failure
+// is shown and leaves any previous file as it was. True when saved.
+bool SalvaCalcoloIn(const QString& percorso);
+
+// "Apri Calcolo": the prompts for unregistered and unsaved changes, the file dialog, then
+// ApriCalcoloDaFile. True when the calculation was replaced.
+bool ApriCalcolo();
+// Reads and checks the whole file, then replaces the calculation, registering and verifying
+// every joint through the editor, and shows joint 1. A refused file is explained and leaves
+// the calculation in memory untouched.
+bool ApriCalcoloDaFile(const QString& percorso);
+
+// The calculation as the file would hold it: the register and the editor's coefficients (or
+// those the editor had when it closed).
+FileCalcolo::Calcolo CalcoloCorrente();
+// True when the calculation has registered joints and differs from what was last saved/opened.
+bool CalcoloDaSalvare();
+// Closing prompt (Yes/No/Cancel) when CalcoloDaSalvare; true when closing may go on.
+bool ConsentiChiusuraCalcolo();
+
+// A new calculation has no file yet (start of "Avvia").
+void NuovoCalcoloSenzaFile();
+QString PercorsoCalcolo();   // file of the calculation, empty when never saved or opened
+
+// The coefficients of an editor that closes, kept for a save from the start window.
+void RicordaCoefficienti(const FileCalcolo::Coefficienti& c);
+
+}  // namespace ModuloTrevon

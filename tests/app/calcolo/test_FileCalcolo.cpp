@@ -1,0 +1,257 @@
+// The calculation file format on its own: a round trip keeps every input value, and every
+// kind of bad file is refused with its reason.
+#include "shell/FileCalcolo.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+std::shared_ptr<clsAsta> Asta(const char* sezione, float b, float h, float angolo, float n, int materiale)
+{
+    auto a = std::make_shared<clsAsta>();
+    a->TipoSezione = sezione;
+    a->Base = b;
+    a->Altezza = h;
+    a->Angolo = angolo;
+    a->SforzoAssiale = n;
+    a->NumeroMateriale = materiale;
+    a->DescrizioneMateriale = "Legno Massiccio C24 – abete";
+    a->Res_Fmk = 24;
+    a->Res_Ft0k = 14.5f;
+    a->Res_Ft90k = 0.4f;
+    a->Res_Fc0k = 21;
+    a->Res_Fc90k = 2.5f;
+    a->Res_Fvk = 4;
+    a->ModEl_0mean = 11000;
+    a->ModEl_05 = 7400;
+    a->ModEl_90 = 370;
+    a->ModEl_Gmean = 690;
+    a->Peso = 350;
+    return a;
+}
+
+std::shared_ptr<clsNodo> Nodo(const char* tipo, std::vector<std::shared_ptr<clsAsta>> aste)
+{
+    auto n = std::make_shared<clsNodo>();
+    n->TipoNodo = tipo;
+    n->tv = 3;
+    n->Lv = 20.5f;
+    n->ReazioneY = -30;   // the sign is ignored by the check, and kept
+    n->LunghezzaAppoggio = 15;
+    n->tvB = 2.75f;
+    n->LvB = 18;
+    for (auto& a : aste)
+        n->Asta->Add(a);
+    n->AsteReg = !aste.empty();
+    return n;
+}
+
+FileCalcolo::Calcolo Esempio()
+{
+    FileCalcolo::Calcolo c;
+    c.nodi.push_back(Nodo("Catena Puntone a Dente Semplice",
+                          {Asta("Rettangolare", 10, 20, 0, 0, 30), Asta("Rettangolare", 10, 20, 30, 50, 24)}));
+    c.nodi.push_back(Nodo("Puntone Saetta a Dente Semplice",
+                          {Asta("Rettangolare", 12, 20, 30, 0, 24), Asta("Rettangolare", 12, 20, 30, 0, 24),
+                           Asta("Circolare", 7.5f, 7.5f, 60, 30, 24)}));
+    c.nodi.push_back(Nodo("Monaco Puntoni a Dente Semplice",
+                          {Asta("Rettangolare", 12, 20, 30, 40, 24), Asta("Rettangolare", 15, 20, 90, 0, 30),
+                           Asta("Rettangolare", 12, 20, 30, 40, 24)}));
+    c.nodi.push_back(Nodo("Monaco Saette a Dente Semplice",
+                          {Asta("Rettangolare", 10, 15, 45, 20, 24), Asta("Rettangolare", 15, 20, 90, 0, 30),
+                           Asta("Rettangolare", 10, 15, 45, 20.125f, 24)}));
+    c.nodi.push_back(Nodo("", {}));   // a joint added and never registered
+    c.coefficienti.classeServizio = 2;
+    c.coefficienti.kmod = {0.6f, 0.8f, 0.5f};
+    c.coefficienti.gammaM = {1.5f, 1.45f, 1.5f, 1.4f, 1.5f, 1.0f};
+    return c;
+}
+
+void StesseAste(const clsAsta& a, const clsAsta& b)
+{
+    EXPECT_EQ(a.TipoSezione, b.TipoSezione);
+    EXPECT_EQ(a.Base, b.Base);
+    EXPECT_EQ(a.Altezza, b.Altezza);
+    EXPECT_EQ(a.Angolo, b.Angolo);
+    EXPECT_EQ(a.SforzoAssiale, b.SforzoAssiale);
+    EXPECT_EQ(a.NumeroMateriale, b.NumeroMateriale);
+    EXPECT_EQ(a.DescrizioneMateriale, b.DescrizioneMateriale);
+    for (float clsAsta::*p : {&clsAsta::Res_Fmk, &clsAsta::Res_Ft0k, &clsAsta::Res_Ft90k, &clsAsta::Res_Fc0k,
+                              &clsAsta::Res_Fc90k, &clsAsta::Res_Fvk, &clsAsta::ModEl_0mean, &clsAsta::ModEl_05,
+                              &clsAsta::ModEl_90, &clsAsta::ModEl_Gmean, &clsAsta::Peso})
+        EXPECT_EQ(a.*p, b.*p);
+}
+
+QJsonObject Radice() { return QJsonDocument::fromJson(FileCalcolo::Scrivi(Esempio())).object(); }
+
+// The example file with one change made to its JSON.
+QByteArray Modificato(const std::function<void(QJsonObject&)>& modifica)
+{
+    QJsonObject r = Radice();
+    modifica(r);
+    return QJsonDocument(r).toJson();
+}
+
+// Changes key of bar k (1-based) of joint n, or of its material when inMateriale.
+std::function<void(QJsonObject&)> SuAsta(int n, int k, const char* chiave, QJsonValue valore, bool inMateriale = false)
+{
+    return [=](QJsonObject& r) {
+        QJsonArray nodi = r[QStringLiteral("nodi")].toArray();
+        QJsonObject nodo = nodi[n - 1].toObject();
+        QJsonArray aste = nodo[QStringLiteral("aste")].toArray();
+        QJsonObject asta = aste[k - 1].toObject();
+        if (inMateriale) {
+            QJsonObject m = asta[QStringLiteral("materiale")].toObject();
+            m[QLatin1String(chiave)] = valore;
+            asta[QStringLiteral("materiale")] = m;
+        } else {
+            asta[QLatin1String(chiave)] = valore;
+        }
+        aste[k - 1] = asta;
+        nodo[QStringLiteral("aste")] = aste;
+        nodi[n - 1] = nodo;
+        r[QStringLiteral("nodi")] = nodi;
+    };
+}
+
+std::function<void(QJsonObject&)> SuNodo(int n, const std::function<void(QJsonObject&)>& modifica)
+{
+    return [=](QJsonObject& r) {
+        QJsonArray nodi = r[QStringLiteral("nodi")].toArray();
+        QJsonObject nodo = nodi[n - 1].toObject();
+        modifica(nodo);
+        nodi[n - 1] = nodo;
+        r[QStringLiteral("nodi")] = nodi;
+    };
+}
+
+}  // namespace
+
+TEST(FileCalcolo, RoundTripKeepsEveryInputOfEachJointTypeAndTheCoefficients)
+{
+    const FileCalcolo::Calcolo originale = Esempio();
+    const QByteArray dati = FileCalcolo::Scrivi(originale);
+    const FileCalcolo::Lettura l = FileCalcolo::Leggi(dati);
+    ASSERT_TRUE(l.calcolo) << l.errore.toStdString();
+    const FileCalcolo::Calcolo& letto = *l.calcolo;
+    ASSERT_EQ(letto.nodi.size(), originale.nodi.size());
+    for (std::size_t i = 0; i < originale.nodi.size(); ++i) {
+        SCOPED_TRACE(originale.nodi[i]->TipoNodo);
+        const clsNodo& a = *originale.nodi[i];
+        const clsNodo& b = *letto.nodi[i];
+        EXPECT_EQ(a.TipoNodo, b.TipoNodo);
+        for (float clsNodo::*p : {&clsNodo::tv, &clsNodo::Lv, &clsNodo::ReazioneY, &clsNodo::LunghezzaAppoggio,
+                                  &clsNodo::tvB, &clsNodo::LvB})
+            EXPECT_EQ(a.*p, b.*p);
+        EXPECT_EQ(a.AsteReg, b.AsteReg);
+        ASSERT_EQ(a.Asta->Count(), b.Asta->Count());
+        for (int k = 1; k <= a.Asta->Count(); ++k)
+            StesseAste(*a.Asta->Item(k), *b.Asta->Item(k));
+    }
+    EXPECT_EQ(letto.coefficienti.classeServizio, 2);
+    EXPECT_EQ(letto.coefficienti.kmod, originale.coefficienti.kmod);
+    EXPECT_EQ(letto.coefficienti.gammaM, originale.coefficienti.gammaM);
+    // Writing what was read gives the same bytes; floats are stored in their short form.
+    EXPECT_EQ(FileCalcolo::Scrivi(letto), dati);
+    EXPECT_TRUE(dati.contains("\"kmod\": [\n            0.6,\n            0.8,")) << dati.toStdString();
+    EXPECT_TRUE(dati.contains("\"versione\": 1"));
+    EXPECT_TRUE(QString::fromUtf8(dati).contains(QStringLiteral("C24 – abete")));
+}
+
+TEST(FileCalcolo, BadFilesAreRefusedWithTheirReason)
+{
+    const QByteArray buono = FileCalcolo::Scrivi(Esempio());
+    struct Caso {
+        const char* caso;
+        QByteArray dati;
+        const char* motivo;   // part of the Italian message
+    };
+    auto suCoefficienti = [](const char* chiave, QJsonValue v) {
+        return [=](QJsonObject& r) {
+            QJsonObject c = r[QStringLiteral("coefficienti")].toObject();
+            c[QLatin1String(chiave)] = v;
+            r[QStringLiteral("coefficienti")] = c;
+        };
+    };
+    const Caso casi[] = {
+        {"empty file", QByteArray(), "Il file è vuoto."},
+        {"plain text", "Capriata di prova\n", "Il file non contiene un Calcolo di Trevon-SL."},
+        {"other JSON", "{\"nome\": \"x\"}", "Il file non contiene un Calcolo di Trevon-SL."},
+        {"truncated", buono.left(buono.size() / 2), "Il file è danneggiato o incompleto"},
+        {"last byte missing", buono.left(buono.trimmed().size() - 1), "Il file è danneggiato o incompleto"},
+        {"newer version", Modificato([](QJsonObject& r) { r[QStringLiteral("versione")] = 2; }),
+         "versione più recente di Trevon-SL (formato 2"},
+        {"version zero", Modificato([](QJsonObject& r) { r[QStringLiteral("versione")] = 0; }),
+         "\"versione\" deve essere un numero intero"},
+        {"version as text", Modificato([](QJsonObject& r) { r[QStringLiteral("versione")] = QStringLiteral("1"); }),
+         "\"versione\" deve essere un numero intero"},
+        {"no joints", Modificato([](QJsonObject& r) { r[QStringLiteral("nodi")] = QJsonArray(); }),
+         "non contiene alcun nodo"},
+        {"unknown joint type",
+         Modificato(SuNodo(2, [](QJsonObject& n) { n[QStringLiteral("tipo")] = QStringLiteral("Capriata Palladiana"); })),
+         "Nodo N.2: tipo di nodo sconosciuto \"Capriata Palladiana\""},
+        {"missing notch depth", Modificato(SuNodo(1, [](QJsonObject& n) { n.remove(QStringLiteral("tv")); })),
+         "Nodo N.1: manca il valore \"tv\""},
+        {"zero notch depth", Modificato(SuNodo(1, [](QJsonObject& n) { n[QStringLiteral("tv")] = 0; })),
+         "Nodo N.1: la misura tv deve essere maggiore di 0."},
+        {"negative second heel", Modificato(SuNodo(2, [](QJsonObject& n) { n[QStringLiteral("LvB")] = -1; })),
+         "Nodo N.2: la misura LvB non può essere negativo."},
+        {"too many bars", Modificato(SuNodo(1, [](QJsonObject& n) {
+             QJsonArray a = n[QStringLiteral("aste")].toArray();
+             a.append(a.at(1));
+             n[QStringLiteral("aste")] = a;
+         })),
+         "Nodo N.1: il nodo ha 3 aste, il suo tipo ne prevede 2."},
+        {"bars of an empty joint", Modificato(SuNodo(5, [](QJsonObject& n) {
+             n[QStringLiteral("aste")] = QJsonArray{QJsonObject{}};
+         })),
+         "Nodo N.5: il nodo ha 1 aste, il suo tipo ne prevede 0."},
+        {"negative base", Modificato(SuAsta(1, 2, "Base", -10)), "Nodo N.1, Asta N.2: la Base della sezione deve essere maggiore di 0."},
+        {"zero radius", Modificato(SuAsta(2, 3, "Base", 0)), "Nodo N.2, Asta N.3: il Raggio della sezione deve essere"},
+        {"negative height", Modificato(SuAsta(3, 1, "Altezza", -20)), "Nodo N.3, Asta N.1: l'Altezza della sezione deve"},
+        {"number as text", Modificato(SuAsta(1, 1, "Base", QStringLiteral("NaN"))),
+         "Nodo N.1, Asta N.1: il valore \"Base\" non è un numero valido."},
+        {"beyond a float", Modificato(SuAsta(1, 2, "SforzoAssiale", 1e39)), "il valore \"SforzoAssiale\" non è un numero valido."},
+        {"literal NaN", QByteArray(buono).replace("\"Angolo\": 30", "\"Angolo\": NaN"), "Il file è danneggiato o incompleto"},
+        {"negative angle", Modificato(SuAsta(4, 1, "Angolo", -45)), "Nodo N.4, Asta N.1: l'Angolo non può essere negativo."},
+        {"inclined tie", Modificato(SuAsta(1, 1, "Angolo", 5)), "l'Angolo della catena deve essere zero."},
+        {"negative axial force", Modificato(SuAsta(1, 2, "SforzoAssiale", -50)), "lo Sforzo Assiale"},
+        {"unknown section", Modificato(SuAsta(1, 2, "TipoSezione", QStringLiteral("Ellittica"))),
+         "tipo di sezione sconosciuto \"Ellittica\""},
+        {"material number zero", Modificato(SuAsta(1, 1, "Numero", 0, true)), "\"Numero\" deve essere un numero intero da 1"},
+        {"material number with decimals", Modificato(SuAsta(1, 1, "Numero", 2.5, true)), "\"Numero\" deve essere un numero intero"},
+        {"material value missing", Modificato([](QJsonObject& r) {
+             SuAsta(1, 1, "Fc0k", 0, true)(r);
+             QJsonArray nodi = r[QStringLiteral("nodi")].toArray();
+             QJsonObject n = nodi[0].toObject();
+             QJsonArray aste = n[QStringLiteral("aste")].toArray();
+             QJsonObject a = aste[0].toObject();
+             QJsonObject m = a[QStringLiteral("materiale")].toObject();
+             m.remove(QStringLiteral("Fc0k"));
+             a[QStringLiteral("materiale")] = m;
+             aste[0] = a;
+             n[QStringLiteral("aste")] = aste;
+             nodi[0] = n;
+             r[QStringLiteral("nodi")] = nodi;
+         }),
+         "Nodo N.1, Asta N.1: manca il valore \"Fc0k\""},
+        {"service class 4", Modificato(suCoefficienti("classeServizio", 4)), "\"classeServizio\" deve essere un numero intero da 1 a 3"},
+        {"two kmod values", Modificato(suCoefficienti("kmod", QJsonArray{0.6, 0.6})), "\"kmod\" deve contenere 3 numeri."},
+        {"kmod as text", Modificato(suCoefficienti("gammaM", QJsonArray{1.5, 1.45, 1.5, 1.4, 1.5, QStringLiteral("x")})),
+         "il valore \"gammaM\" non è un numero valido."},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.caso);
+        const FileCalcolo::Lettura l = FileCalcolo::Leggi(c.dati);
+        EXPECT_FALSE(l.calcolo.has_value());
+        EXPECT_TRUE(l.errore.contains(QString::fromUtf8(c.motivo))) << l.errore.toStdString();
+    }
+    // A byte-order mark is not a fault.
+    EXPECT_TRUE(FileCalcolo::Leggi(QByteArray("\xEF\xBB\xBF") + buono).calcolo.has_value());
+}
