@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTreeWidget>
 
@@ -145,16 +146,20 @@ void frmNodi::ScriviRelazione(const QString& numeroNodo)
     SuperficieRegistrata composta;
     Relazione::CreaRelVerNodi(composta, *NodoCorrente, numeroNodo, CoefficientiEditor(*this));
 
-    SuperficieQTextEdit box(RichTextBox1);
-    box.Cancella();
-    for (const SuperficieRegistrata::Run& run : composta.Runs()) {
-        if (!run.font.isEmpty())
-            box.NomeFont(run.font);
-        box.DimensioneFont(run.dimensione);
-        box.Grassetto(run.grassetto);
-        box.Sottolineato(run.sottolineato);
-        box.Accoda(run.testo);
+    {
+        SuperficieQTextEdit box(RichTextBox1);
+        box.Cancella();
+        for (const SuperficieRegistrata::Run& run : composta.Runs()) {
+            if (!run.font.isEmpty())
+                box.NomeFont(run.font);
+            box.DimensioneFont(run.dimensione);
+            box.Grassetto(run.grassetto);
+            box.Sottolineato(run.sottolineato);
+            box.Accoda(run.testo);
+        }
     }
+    // The reader starts at the title, not where the last run was appended.
+    RichTextBox1->moveCursor(QTextCursor::Start);
 }
 
 void frmNodi::AvviaVerifica(bool& procedi)

@@ -16,6 +16,7 @@ TEST_F(GestioneTest, TypedTieRafterJointIsRegisteredVerifiedAndReported)
     EXPECT_TRUE(Presi().empty());
     EXPECT_EQ(f->SSTab1->currentIndex(), 1);
     EXPECT_EQ(Relazione(), RelazioneAttesa::CatenaPuntone(true));
+    EXPECT_EQ(f->RichTextBox1->textCursor().position(), 0) << "the report opens at its title";
     EXPECT_EQ(f->ModifNodo, 0);
     EXPECT_FALSE(f->Command8->isEnabled());
     EXPECT_FALSE(f->cmbTipoNodo->isEnabled());
