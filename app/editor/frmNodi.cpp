@@ -3,6 +3,7 @@
 
 #include "editor/DisegnoSvg.h"
 #include "materials/FrmListaLegno.h"
+#include "shell/PuntiGuida.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,25 +31,6 @@
 static void registraRisorseEditor() { Q_INIT_RESOURCE(editor); }
 
 namespace {
-
-// The dotted leader between a coefficient's caption and its box.
-class PuntiGuida : public QWidget {
-public:
-    explicit PuntiGuida(QWidget* parent) : QWidget(parent)
-    {
-        setMinimumWidth(24);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        const int y = height() / 2 + fontMetrics().ascent() / 3;
-        p.drawLine(4, y, width() - 4, y);
-    }
-};
 
 template <class W>
 W* nominato(W* w, const QString& nome)

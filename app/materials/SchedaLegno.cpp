@@ -6,6 +6,7 @@
 #include "materials/ModuloSchedaLegno.h"
 #include "materials/RecordsetMateriali.h"
 #include "shell/ModuloTrevon.h"
+#include "shell/PuntiGuida.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -55,25 +56,6 @@ const std::array<Riga, SchedaLegno::NumCampi> Righe = {{
     {"Gmean", "Modulo Elastico Tangenziale Medio", "G<sub>mean</sub>"},
     {"rok", "Massa Volumica Caratteristica", "&rho;<sub>k</sub>"},
 }};
-
-// The dotted leader between a value's caption and its symbol.
-class Guida : public QWidget {
-public:
-    explicit Guida(QWidget* parent) : QWidget(parent)
-    {
-        setMinimumWidth(24);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DotLine));
-        const int y = height() / 2 + fontMetrics().ascent() / 3;
-        p.drawLine(4, y, width() - 4, y);
-    }
-};
 
 QLabel* intestazione(const QString& testo, const QString& unita, QWidget* parent)
 {
@@ -158,7 +140,7 @@ SchedaLegno::SchedaLegno(QWidget* parent) : QWidget(parent)
     auto riga = [&](int i) {
         const Riga& d = Righe[static_cast<std::size_t>(i)];
         griglia->addWidget(new QLabel(QString::fromUtf8(d.didascalia), Frame1), r, 0);
-        griglia->addWidget(new Guida(Frame1), r, 1);
+        griglia->addWidget(new PuntiGuida(Frame1, QPalette::Mid), r, 1);
         auto* simbolo = new QLabel(QString::fromUtf8(d.simbolo), Frame1);
         simbolo->setTextFormat(Qt::RichText);
         simbolo->setMinimumWidth(54);

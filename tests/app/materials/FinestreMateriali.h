@@ -1,4 +1,6 @@
 #pragma once
+
+#include "TastiProva.h"
 // The materials windows on a temporary archive, inside a main window, with a temporary
 // settings store.
 #include "materials/ArchivioProva.h"
@@ -18,20 +20,6 @@
 #include <QTableView>
 
 #include <memory>
-
-inline void PremiTasto(QWidget* w, int tasto, const QString& testo = QString())
-{
-    QKeyEvent giu(QEvent::KeyPress, tasto, Qt::NoModifier, testo);
-    QApplication::sendEvent(w, &giu);
-    QKeyEvent su(QEvent::KeyRelease, tasto, Qt::NoModifier, testo);
-    QApplication::sendEvent(w, &su);
-}
-
-inline void Digita(QWidget* w, const QString& testo)
-{
-    for (QChar c : testo)
-        PremiTasto(w, c == u'.' ? int(Qt::Key_Period) : c == u',' ? int(Qt::Key_Comma) : int(c.toUpper().unicode()), QString(c));
-}
 
 // Lets queued calls and deferred deletes run.
 inline void Elabora()

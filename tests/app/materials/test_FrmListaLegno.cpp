@@ -261,13 +261,13 @@ TEST_F(ListaLegno, MaximisingGivesANormalWindowFillingTheArea)
 TEST_F(ListaLegno, EscAndTheCloseButtonCloseTheWindowAndSaveItsPlace)
 {
     FrmListaLegno* f = apriLista();
-    PremiTasto(f->Text3, Qt::Key_Escape, QStringLiteral("\x1b"));
+    Premi(f->Text3, Qt::Key_Escape, QStringLiteral("\x1b"));
     Elabora();
     EXPECT_EQ(FrmListaLegno::Istanza(), nullptr);
     EXPECT_TRUE(impostazioni().contains(QStringLiteral("ListaLegname/Height")));
 
     f = apriLista();
-    PremiTasto(f->DataGrid1, Qt::Key_Escape, QStringLiteral("\x1b"));
+    Premi(f->DataGrid1, Qt::Key_Escape, QStringLiteral("\x1b"));
     Elabora();
     EXPECT_EQ(FrmListaLegno::Istanza(), nullptr);
 

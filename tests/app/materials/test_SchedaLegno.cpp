@@ -248,7 +248,7 @@ TEST_F(Scheda, AddModifyAndDeleteReachTheArchiveAndTheGrid)
     s->Text1[0]->setText(QStringLiteral(" GL20h "));
     s->Text1[1]->setText(QStringLiteral("GL Lamellare di prova"));
     s->Text1[2]->setFocus();
-    Digita(s->Text1[2], QStringLiteral("20.5"));
+    Scrivi(s->Text1[2], QStringLiteral("20.5"));
     EXPECT_EQ(s->Text1[2]->text(), QStringLiteral("20,5"));
     s->Text1[12]->setText(QStringLiteral("370"));
     EXPECT_EQ(s->modif, 1);
@@ -483,20 +483,20 @@ TEST_F(Scheda, KeysMoveThroughTheBoxesAndFilterSeparators)
     Elabora();
     s->Text2->clear();
     s->Text2->setFocus();
-    Digita(s->Text2, QStringLiteral("1.2,3"));
+    Scrivi(s->Text2, QStringLiteral("1.2,3"));
     EXPECT_EQ(s->Text2->text(), QStringLiteral("123"));
     EXPECT_EQ(s->modif, 0);
     s->Text1[0]->setText(QStringLiteral("C."));   // no conversion in the class box
-    PremiTasto(s->Text2, Qt::Key_Return, QStringLiteral("\r"));
+    Premi(s->Text2, Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_TRUE(s->Text1[0]->hasFocus());
     EXPECT_EQ(s->Text1[0]->selectedText(), QStringLiteral("C."));
-    Digita(s->Text1[0], QStringLiteral("."));
+    Scrivi(s->Text1[0], QStringLiteral("."));
     EXPECT_EQ(s->Text1[0]->text(), QStringLiteral("."));
     for (int i = 0; i < SchedaLegno::NumCampi - 1; ++i) {
-        PremiTasto(s->Text1[static_cast<std::size_t>(i)], Qt::Key_Return, QStringLiteral("\r"));
+        Premi(s->Text1[static_cast<std::size_t>(i)], Qt::Key_Return, QStringLiteral("\r"));
         EXPECT_TRUE(s->Text1[static_cast<std::size_t>(i + 1)]->hasFocus()) << i;
     }
-    PremiTasto(s->Text1[12], Qt::Key_Enter, QStringLiteral("\r"));
+    Premi(s->Text1[12], Qt::Key_Enter, QStringLiteral("\r"));
     EXPECT_TRUE(s->Command1->hasFocus());
     s->modif = 0;
     s->Chiudi();
@@ -506,8 +506,8 @@ TEST_F(Scheda, KeysMoveThroughTheBoxesAndFilterSeparators)
     s = VisualizzaSchedaLegno(lista->rsLista, area());
     Elabora();
     s->Text1[12]->setFocus();
-    Digita(s->Text1[12], QStringLiteral("."));
+    Scrivi(s->Text1[12], QStringLiteral("."));
     EXPECT_EQ(s->Text1[12]->text(), QStringLiteral("350"));   // locked
-    PremiTasto(s->Text1[12], Qt::Key_Return, QStringLiteral("\r"));
+    Premi(s->Text1[12], Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_TRUE(s->Command2->hasFocus());
 }
