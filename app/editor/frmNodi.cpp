@@ -2,8 +2,12 @@
 #include "editor/frmNodi.h"
 
 #include "editor/DisegnoSvg.h"
+
+#include "calcolo/CalcoloInCorso.h"
+#include "calcolo/Coefficienti.h"
+#include "calcolo/TipiNodo.h"
 #include "materials/FrmListaLegno.h"
-#include "shell/PuntiGuida.h"
+#include "comune/PuntiGuida.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -52,13 +56,6 @@ QLineEdit* campoNumerico(QWidget* parent, const QString& nome, int larghezza = 9
     box->setAlignment(Qt::AlignRight);
     return box;
 }
-
-const char* const fileDisegni[4] = {
-    ":/editor/DisegnoCatenaPuntone.svg", ":/editor/DisegnoPuntoneSaetta.svg",
-    ":/editor/DisegnoMonacoPuntoni.svg", ":/editor/DisegnoMonacoSaette.svg"};
-const char* const fileTipi[4] = {
-    ":/editor/TipoCatenaPuntone.svg", ":/editor/TipoPuntoneSaetta.svg",
-    ":/editor/TipoMonacoPuntoni.svg", ":/editor/TipoMonacoSaette.svg"};
 
 QPixmap disegnaSvg(const QString& file, const QSize& misura)
 {
@@ -137,6 +134,13 @@ frmNodi::frmNodi(QWidget* parent) : QWidget(parent)
     cmbTipoNodo->setCurrentIndex(-1);
     TipoSelezionato();
 
+    // The calculation's coefficients are those of the open editor's boxes; its joint total is
+    // the counter's.
+    PubblicaCoefficienti();
+    lblNodiTot->setText(QString::number(CalcoloInCorso::Istanza().TotaleNodi()));
+    connect(&CalcoloInCorso::Istanza(), &CalcoloInCorso::nodiCambiati, this,
+            [this](int totale) { lblNodiTot->setText(QString::number(totale)); });
+
     resize(1180, 780);
 }
 
@@ -198,9 +202,11 @@ QWidget* frmNodi::CreaSchedaDati()
     Disegni->setPalette(carta);
     Disegni->setAutoFillBackground(true);
     Disegni->addWidget(CreaPicker());
-    for (int k = 0; k < 4; ++k) {
+    const std::vector<TipoNodo>& tipi = TipoNodo::Tutti();
+    PicNodo.assign(tipi.size(), nullptr);
+    for (int k = 0; k < static_cast<int>(tipi.size()); ++k) {
         PicNodo[static_cast<std::size_t>(k)] =
-            nominato(new DisegnoSvg(QString::fromLatin1(fileDisegni[k]), Disegni), indice("PicNodo", k));
+            nominato(new DisegnoSvg(tipi[static_cast<std::size_t>(k)].disegno, Disegni), indice("PicNodo", k));
         DisegnoSvg* d = PicNodo[static_cast<std::size_t>(k)];
         d->setMinimumSize(380, 359);   // the drawings' 285 × 269 proportion
         d->setToolTip(TipiNodo().at(k));
@@ -288,11 +294,13 @@ QWidget* frmNodi::CreaPicker()
     titolo->setAlignment(Qt::AlignCenter);
     l->addWidget(titolo);
     auto* griglia = new QGridLayout;
-    for (int k = 0; k < 4; ++k) {
+    const std::vector<TipoNodo>& tipi = TipoNodo::Tutti();
+    ImgTipoUnione.assign(tipi.size(), nullptr);
+    for (int k = 0; k < static_cast<int>(tipi.size()); ++k) {
         const auto kk = static_cast<std::size_t>(k);
         ImgTipoUnione[kk] = nominato(new QLabel(PicTipoNodi), indice("ImgTipoUnione", k));
         QLabel* img = ImgTipoUnione[kk];
-        img->setPixmap(disegnaSvg(QString::fromLatin1(fileTipi[k]), QSize(104, 98)));
+        img->setPixmap(disegnaSvg(tipi[kk].immagineTipo, QSize(104, 98)));
         img->setAlignment(Qt::AlignCenter);
         img->setFixedSize(112, 106);
         img->setToolTip(TipiNodo().at(k));
@@ -373,10 +381,9 @@ QWidget* frmNodi::CreaSchedaCoefficienti()
     auto* classe = nominato(new QGroupBox(QStringLiteral("Classe di Servizio"), scheda),
                             QStringLiteral("FrameClasse"));
     auto* lc = new QVBoxLayout(classe);
-    const char* const classi[4] = {"", "1: T=20\u00b0C  U<65%", "2: U>85% x  poche settimane", "3: U>85%"};
     for (int i = 1; i <= 3; ++i) {
         Option2[static_cast<std::size_t>(i)] =
-            nominato(new QRadioButton(QString::fromUtf8(classi[i]), classe), indice("Option2", i));
+            nominato(new QRadioButton(Coefficienti::TestoClasse(i), classe), indice("Option2", i));
         lc->addWidget(Option2[static_cast<std::size_t>(i)]);
     }
     Option2[1]->setChecked(true);
@@ -396,7 +403,7 @@ QWidget* frmNodi::CreaSchedaCoefficienti()
                   1, 0, 1, 3);
     for (int i = 1; i <= 3; ++i) {
         txtCoefCar[static_cast<std::size_t>(i)] = campoNumerico(tabKmod, indice("txtCoefCar", i));
-        txtCoefCar[static_cast<std::size_t>(i)]->setText(TestoPredefinitoCoefCar(i));
+        txtCoefCar[static_cast<std::size_t>(i)]->setText(Coefficienti::TestoPredefinitoKmod(i));
         gk->addWidget(txtCoefCar[static_cast<std::size_t>(i)], 2, i - 1);
     }
     lk->addWidget(tabKmod);
@@ -424,7 +431,7 @@ QWidget* frmNodi::CreaSchedaCoefficienti()
             gm->addWidget(sle, riga++, 0);
         }
         txtCoefMat[static_cast<std::size_t>(i)] = campoNumerico(tabGM, indice("txtCoefMat", i));
-        txtCoefMat[static_cast<std::size_t>(i)]->setText(TestoPredefinitoCoefMat(i));
+        txtCoefMat[static_cast<std::size_t>(i)]->setText(Coefficienti::TestoPredefinitoGammaM(i));
         gm->addWidget(new QLabel(QString::fromLatin1(righe[i]), tabGM), riga, 0);
         gm->addWidget(new PuntiGuida(tabGM), riga, 1);
         gm->addWidget(txtCoefMat[static_cast<std::size_t>(i)], riga, 2);
@@ -471,6 +478,13 @@ void frmNodi::CollegaEventi()
     }
     for (QLineEdit* c : campi)
         connect(c, &QLineEdit::textChanged, this, [this] { CampoModificato(); });
+
+    for (int i = 1; i <= 3; ++i) {
+        connect(txtCoefCar[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this, [this] { PubblicaCoefficienti(); });
+        connect(Option2[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this] { PubblicaCoefficienti(); });
+    }
+    for (int i = 1; i <= 6; ++i)
+        connect(txtCoefMat[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this, [this] { PubblicaCoefficienti(); });
 }
 
 void frmNodi::ScriviAvvisoRelazione(const QString& testo)

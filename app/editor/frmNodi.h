@@ -4,8 +4,9 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <vector>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QComboBox;
 class QFrame;
@@ -23,14 +24,18 @@ class clsAsta;
 class QAction;
 namespace Relazione { struct SezioneRelazione; }
 class clsNodo;
-namespace FileCalcolo { struct Coefficienti; }
+struct Coefficienti;
+struct DatiNodo;
+struct MaterialeAsta;
+struct CampoNodo;
 
 // The joint editor: one joint at a time, its type, notch and support fields, the bars on the
 // tabs of SSTab2 with their materials, the normative coefficients and the report box.
 //
 // Controls are public members named as the window names them; arrays keep the window's
-// indexes (txtMis[1..4], bar arrays [1..6], FrameAsta[0..6], ImgTipoUnione/PicNodo[0..3]),
-// index 0 of the 1-based arrays is unused.
+// indexes (txtMis[1..4], bar arrays [1..6], FrameAsta[0..6], ImgTipoUnione/PicNodo[0..] one
+// per joint type), index 0 of the 1-based arrays is unused. The domain (types, validation,
+// registration, coefficients) lives in the calculation core; the handlers here are its faces.
 class frmNodi : public QWidget {
     Q_OBJECT
 
@@ -40,10 +45,10 @@ public:
     explicit frmNodi(QWidget* parent = nullptr);
     ~frmNodi() override;
 
-    // --- Joint types ---------------------------------------------------------------------
-    static const QStringList& TipiNodo();                 // the four type names, list order
-    static int IndiceTipo(const QString& tipo);           // 0..3, or -1 for any other text
-    static int NumeroAsteTipo(const QString& tipo);       // 2 or 3; 0 for any other text
+    // --- Joint types (the core's table) ---------------------------------------------------
+    static const QStringList& TipiNodo();                 // the type names, list order
+    static int IndiceTipo(const QString& tipo);           // position in the list, or -1
+    static int NumeroAsteTipo(const QString& tipo);       // bars of the type; 0 for any other text
     static QString NomeAsta(const QString& tipo, int k);  // role of bar k (1-based); empty if none
 
     // --- State -----------------------------------------------------------------------------
@@ -57,12 +62,18 @@ public:
     // --- Validation and keys ---------------------------------------------------------------
     // Fixed-order checks; on the first failure: beep, msg, focus (and bar tab), procedi False.
     void controlladati(bool& procedi, QString& msg);
+    // The joint as the fields describe it (the type's bars only).
+    DatiNodo LeggiDatiNodo() const;
+    // The material list of bar k as registration reads it, by row label.
+    MaterialeAsta MaterialeMostrato(int k) const;
 
     // --- Materials and coefficients --------------------------------------------------------
     void CaricaDatiMat(QTreeWidget* listW, int nMat);     // fills a bar list from the archive
     int NumeroMateriale(int k) const;   // material number in LstMatAsta(k), 0 when none
     // Copies the rows of LstMatAsta(k) into the bar record's material properties.
     void CopiaMaterialeInAsta(int k, clsAsta& a) const;
+    // LstMatAsta(k) showing a material, rows as CaricaDatiMat writes them.
+    void MostraMateriale(QTreeWidget* listW, const MaterialeAsta& m);
     // Design strengths characteristic × kmod / γM (after the material and the axial force).
     void CalcolaResistenzeProgetto(clsAsta& a) const;
     float valKmod() const;                          // kmod of the selected service class
@@ -70,6 +81,8 @@ public:
     QString strClasse() const;                      // caption of the selected service class
     static QString TestoPredefinitoCoefCar(int i);  // default of txtCoefCar(i), 1..3
     static QString TestoPredefinitoCoefMat(int i);  // default of txtCoefMat(i), 1..6
+    // The calculation's coefficients become those of the boxes (each change of a box).
+    void PubblicaCoefficienti();
 
     // --- Handlers (run by the controls' signals; callable where a caller must rerun them) ---
     void TipoSelezionato();              // layout of the type selected in cmbTipoNodo
@@ -87,6 +100,8 @@ public:
     void AvviaVerifica(bool& procedi);
     // Fills the fields from NodoCorrente (joint nn) and writes its report from stored results.
     void compilaTextDatiNodo(std::int16_t nn);
+    // compilaTextDatiNodo(n), then the counter shows n.
+    void MostraNodo(std::int16_t n);
 
     // --- Navigation and commands (frmNodi_navigazione.cpp) ---------------------------------
     std::int16_t NumeroNodoCorrente() const;      // the counter's number, 0 when it holds none
@@ -111,18 +126,15 @@ public:
     // When the joint shown has unregistered edits: the prompt with the joint's number and the
     // question; Yes registers and verifies. False when the caller must stop.
     bool RegistraSeModificato(const QString& domanda);
-    FileCalcolo::Coefficienti LeggiCoefficienti() const;   // numbers of the coefficient boxes
-    void ImpostaCoefficienti(const FileCalcolo::Coefficienti& c);
-    // Joint n (NodoCorrente, already appended) takes a saved joint: its fields are filled from
-    // it, bars whose material now reads differently in the archive get the saved material
-    // values (materialeCambiato), then the joint is registered and verified. False, with the
-    // check's message in rifiuto, when the editor's checks refuse the values.
-    bool RegistraNodoSalvato(std::int16_t n, const std::shared_ptr<clsNodo>& salvato, bool& materialeCambiato,
-                             QString& rifiuto);
+    Coefficienti LeggiCoefficienti() const;   // numbers of the coefficient boxes
+    void ImpostaCoefficienti(const Coefficienti& c);
     // Shows joint 1 of an opened calculation (saved = its saved record) with its report.
     void MostraCalcoloAperto(const std::shared_ptr<clsNodo>& salvato);
     // LstMatAsta(k) with the material values of a bar record, rows as CaricaDatiMat writes them.
     void MostraMaterialeAsta(int k, const clsAsta& a);
+
+    // Asked before the window closes; false keeps it open (the shell's save prompt).
+    std::function<bool()> ControlloChiusura;
 
     // --- Controls --------------------------------------------------------------------------
     QLabel* lblTitolo = nullptr;
@@ -146,8 +158,8 @@ public:
     QComboBox* cmbTipoNodo = nullptr;
     QStackedWidget* Disegni = nullptr;              // the place shared by picker and drawings
     QWidget* PicTipoNodi = nullptr;
-    std::array<QLabel*, 4> ImgTipoUnione{};
-    std::array<DisegnoSvg*, 4> PicNodo{};
+    std::vector<QLabel*> ImgTipoUnione;             // one per joint type, list order
+    std::vector<DisegnoSvg*> PicNodo;               // one per joint type, list order
 
     QGroupBox* FrameParamNodo = nullptr;
     std::array<QLabel*, 5> lblMis{};
@@ -187,6 +199,8 @@ public:
 
 signals:
     void chiuso();   // the window closed: the start window shows again
+    void salvaCalcoloRichiesto();   // "Salva Calcolo"
+    void apriCalcoloRichiesto();    // "Apri Calcolo"
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -217,6 +231,7 @@ private:
     void InvioAngolo(int i);
     void InvioSforzo(int i);
     void FocusPulsanteRegistra();
+    void MettiFuoco(const CampoNodo& campo);   // focus on a refused field (and its bar tab)
 
     // Registration and navigation (frmNodi_registrazione.cpp, frmNodi_navigazione.cpp)
     void ScriviRelazione(const QString& numeroNodo);   // report of NodoCorrente, all or nothing

@@ -2,11 +2,12 @@
 // unregistered changes, register and verify, the joint counter, the guidance note, closing.
 #include "editor/frmNodi.h"
 
-#include "editor/Numeri.h"
-#include "shell/DocumentiTrevon.h"
-#include "shell/GestioneCalcolo.h"
-#include "shell/GestioneNodi.h"
-#include "shell/ModuloTrevon.h"
+#include "calcolo/Numeri.h"
+#include "comune/DocumentiTrevon.h"
+#include "calcolo/CalcoloInCorso.h"
+#include "comune/ApriDocumento.h"
+#include "comune/Avvisi.h"
+#include "comune/SelezionaTesto.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -126,8 +127,8 @@ void frmNodi::Command3_Click()
                 return;
         }
     }
-    ModuloTrevon::NuovoNodo();
-    ModuloTrevon::MostraNodo(static_cast<std::int16_t>(GenVerNodi->Nodi->Count()));
+    CalcoloInCorso::Istanza().NuovoNodo();
+    MostraNodo(static_cast<std::int16_t>(GenVerNodi->Nodi->Count()));
     SSTab1->setCurrentIndex(0);
     ListaTipiAbilitata(true);
     cmbTipoNodo->setFocus();
@@ -166,7 +167,7 @@ void frmNodi::Sposta(int passo, const QString& domanda)
     }
 
     NodoCorrente = GenVerNodi->Nodi->Item(m);
-    ModuloTrevon::MostraNodo(static_cast<std::int16_t>(m));
+    MostraNodo(static_cast<std::int16_t>(m));
     Command8->setEnabled(false);
     ModifNodo = 0;
     // The joint shown again is verified again; a failing check only beeps and moves the focus.
@@ -211,13 +212,12 @@ void frmNodi::Command6_Click()
     const int n = NumeroNodoCorrente();
     if (!GenVerNodi || n < 1 || n > GenVerNodi->Nodi->Count())
         return;
-    GenVerNodi->Nodi->Remove(n);
+    CalcoloInCorso::Istanza().RimuoviNodo(n);
     const int totale = GenVerNodi->Nodi->Count();
-    lblNodiTot->setText(QString::number(totale));
     if (totale > 0) {
         const int m = n < 2 ? 1 : n - 1;
         NodoCorrente = GenVerNodi->Nodi->Item(m);
-        ModuloTrevon::MostraNodo(static_cast<std::int16_t>(m));
+        MostraNodo(static_cast<std::int16_t>(m));
     }
     cmbTipoNodo->setFocus();
     ModifNodo = 0;
@@ -249,11 +249,10 @@ void frmNodi::Command9_Click()
 
 void frmNodi::closeEvent(QCloseEvent* evento)
 {
-    if (!ModuloTrevon::ConsentiChiusuraCalcolo()) {
+    if (ControlloChiusura && !ControlloChiusura()) {
         evento->ignore();
         return;
     }
-    ModuloTrevon::RicordaCoefficienti(LeggiCoefficienti());
     QWidget::closeEvent(evento);
     if (!evento->isAccepted())
         return;

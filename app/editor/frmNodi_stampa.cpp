@@ -6,7 +6,10 @@
 #include "report/DocumentoRelazione.h"
 #include "report/FonteCoefficienti.h"
 #include "report/ImpaginatoreRelazione.h"
-#include "shell/ModuloTrevon.h"
+#include "calcolo/CalcoloInCorso.h"
+#include "comune/ApriDocumento.h"
+#include "comune/Avvisi.h"
+#include "comune/SelezionaTesto.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -25,17 +28,6 @@ using ModuloTrevon::GenVerNodi;
 using ModuloTrevon::NodoCorrente;
 
 namespace {
-
-class CoefficientiStampa : public FonteCoefficienti {
-public:
-    explicit CoefficientiStampa(const frmNodi& f) : f_(f) {}
-    QString strClasse() const override { return f_.strClasse(); }
-    float valKmod() const override { return f_.valKmod(); }
-    float valGM(const QString& DescrMat) const override { return f_.valGM(DescrMat); }
-
-private:
-    const frmNodi& f_;
-};
 
 const QString kGruppo = QStringLiteral("Relazione");
 const QString kCartella = QStringLiteral("UltimaCartella");
@@ -101,7 +93,7 @@ bool frmNodi::SezioneCorrente(std::vector<Relazione::SezioneRelazione>& sezioni)
         ModuloTrevon::Beep();
         return false;
     }
-    Relazione::SezioneRelazione s = Relazione::SezioneNodo(*NodoCorrente, n, CoefficientiStampa(*this));
+    Relazione::SezioneRelazione s = Relazione::SezioneNodo(*NodoCorrente, n, CoefficientiCalcolo(LeggiCoefficienti()));
     if (!s.verificato) {
         ModuloTrevon::MsgBox(QStringLiteral("Il Nodo N.%1 non risulta verificato.\n"
                                             "Registrare e verificare il nodo prima di stamparne "
@@ -117,7 +109,7 @@ std::vector<Relazione::SezioneRelazione> frmNodi::SezioniComplete() const
 {
     if (!GenVerNodi)
         return {};
-    return Relazione::SezioniCalcolo(*GenVerNodi, CoefficientiStampa(*this));
+    return Relazione::SezioniCalcolo(*GenVerNodi, CoefficientiCalcolo(LeggiCoefficienti()));
 }
 
 void frmNodi::StampaSezioni(const std::vector<Relazione::SezioneRelazione>& sezioni)

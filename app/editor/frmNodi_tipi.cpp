@@ -1,7 +1,12 @@
 // Joint types: the layout each type gives the editor, section shapes, bar tabs, type pictures.
 #include "editor/frmNodi.h"
 
-#include "shell/ModuloTrevon.h"
+#include "calcolo/TipiNodo.h"
+
+#include "calcolo/CalcoloInCorso.h"
+#include "comune/ApriDocumento.h"
+#include "comune/Avvisi.h"
+#include "comune/SelezionaTesto.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -15,36 +20,6 @@
 
 namespace {
 
-struct DescrizioneTipo {
-    QString nome;
-    QStringList aste;          // roles of bars 1..n
-    QStringList didascalie;    // captions of txtMis(1..4); empty = field hidden
-    bool appoggio;             // support reaction and bearing length asked for
-};
-
-const std::vector<DescrizioneTipo>& descrizioni()
-{
-    static const std::vector<DescrizioneTipo> tipi = {
-        {QStringLiteral("Catena Puntone a Dente Semplice"),
-         {QStringLiteral("Catena"), QStringLiteral("Puntone")},
-         {QStringLiteral("[cm.]  tv ="), QStringLiteral("Lv ="), QString(), QString()},
-         true},
-        {QStringLiteral("Puntone Saetta a Dente Semplice"),
-         {QStringLiteral("Puntone Inferiore"), QStringLiteral("Puntone Superiore"), QStringLiteral("Saetta")},
-         {QStringLiteral("[cm.]  tv ="), QString(), QString(), QString()},
-         false},
-        {QStringLiteral("Monaco Puntoni a Dente Semplice"),
-         {QStringLiteral("Puntone Sx"), QStringLiteral("Monaco"), QStringLiteral("Puntone Dx")},
-         {QStringLiteral("[cm.]  tv1="), QStringLiteral("Lv1="), QStringLiteral("tv2="), QStringLiteral("Lv2=")},
-         false},
-        {QStringLiteral("Monaco Saette a Dente Semplice"),
-         {QStringLiteral("Saetta Sx"), QStringLiteral("Monaco"), QStringLiteral("Saetta Dx")},
-         {QStringLiteral("[cm.]  tv1="), QStringLiteral("Lv1="), QStringLiteral("tv2="), QStringLiteral("Lv2=")},
-         false},
-    };
-    return tipi;
-}
-
 const QString tipoNonImplementato =
     QStringLiteral("Il Tipo di nodo selezionato non è ancora implementato nella Classe");
 
@@ -52,30 +27,22 @@ const QString tipoNonImplementato =
 
 const QStringList& frmNodi::TipiNodo()
 {
-    static const QStringList nomi = [] {
-        QStringList n;
-        for (const DescrizioneTipo& d : descrizioni())
-            n << d.nome;
-        return n;
-    }();
+    static const QStringList nomi = TipoNodo::Nomi();
     return nomi;
 }
 
-int frmNodi::IndiceTipo(const QString& tipo) { return static_cast<int>(TipiNodo().indexOf(tipo)); }
+int frmNodi::IndiceTipo(const QString& tipo) { return TipoNodo::Indice(tipo); }
 
 int frmNodi::NumeroAsteTipo(const QString& tipo)
 {
-    const int k = IndiceTipo(tipo);
-    return k < 0 ? 0 : static_cast<int>(descrizioni()[static_cast<std::size_t>(k)].aste.size());
+    const TipoNodo* t = TipoNodo::perNome(tipo);
+    return t ? t->NumeroAste() : 0;
 }
 
 QString frmNodi::NomeAsta(const QString& tipo, int k)
 {
-    const int t = IndiceTipo(tipo);
-    if (t < 0)
-        return {};
-    const QStringList& aste = descrizioni()[static_cast<std::size_t>(t)].aste;
-    return k >= 1 && k <= aste.size() ? aste.at(k - 1) : QString();
+    const TipoNodo* t = TipoNodo::perNome(tipo);
+    return t ? t->NomeAsta(k) : QString();
 }
 
 bool frmNodi::SchedaDisponibile(int j) const { return j >= 0 && j < SSTab2->count() && SSTab2->isTabEnabled(j); }
@@ -129,42 +96,33 @@ void frmNodi::TipoSelezionato()
         Command8->setEnabled(false);
         ScriviAvvisoRelazione(QStringLiteral("Selezionare Tipo di Unione"));
     } else if (k >= 0) {
-        const DescrizioneTipo& d = descrizioni()[static_cast<std::size_t>(k)];
+        const TipoNodo& d = TipoNodo::Tutti()[static_cast<std::size_t>(k)];
         Disegni->setCurrentWidget(PicNodo[static_cast<std::size_t>(k)]);
-        Text1->setText(d.aste.at(0));
+        Text1->setText(d.NomeAsta(1));
         for (int i = 1; i <= 4; ++i) {
-            const QString& didascalia = d.didascalie.at(i - 1);
-            if (didascalia.isEmpty()) {
+            if (!d.UsaMisura(i)) {
                 lblMis[static_cast<std::size_t>(i)]->hide();
                 txtMis[static_cast<std::size_t>(i)]->hide();
             } else {
-                lblMis[static_cast<std::size_t>(i)]->setText(didascalia);
+                lblMis[static_cast<std::size_t>(i)]->setText(d.didascalie[static_cast<std::size_t>(i - 1)]);
             }
         }
         if (!d.appoggio) {
             for (QWidget* w : std::initializer_list<QWidget*>{lblReaz, lblLapp, txtReaz, txtLapp})
                 w->hide();
         }
-        switch (k) {
-        case 0:   // the tie is horizontal and carries no axial force of its own here
-            lblAngAsta[1]->hide();
-            txtAngAsta[1]->hide();
-            lblNAsta[1]->hide();
-            txtNAsta[1]->hide();
-            break;
-        case 1:   // the rafter's forces come from the strut
-            for (int i = 1; i <= 2; ++i) {
-                lblNAsta[static_cast<std::size_t>(i)]->hide();
-                txtNAsta[static_cast<std::size_t>(i)]->hide();
+        if (d.astaVerticale >= 1 && d.astaVerticale <= NumAste)
+            txtAngAsta[static_cast<std::size_t>(d.astaVerticale)]->setText(QStringLiteral("90"));
+        for (int i = 1; i <= d.NumeroAste() && i <= NumAste; ++i) {
+            const auto ii = static_cast<std::size_t>(i);
+            if (!d.ChiedeAngolo(i)) {
+                lblAngAsta[ii]->hide();
+                txtAngAsta[ii]->hide();
             }
-            break;
-        default:  // the king post is vertical
-            txtAngAsta[2]->setText(QStringLiteral("90"));
-            lblAngAsta[2]->hide();
-            txtAngAsta[2]->hide();
-            lblNAsta[2]->hide();
-            txtNAsta[2]->hide();
-            break;
+            if (!d.ChiedeSforzo(i)) {
+                lblNAsta[ii]->hide();
+                txtNAsta[ii]->hide();
+            }
         }
     }
 
@@ -234,7 +192,7 @@ void frmNodi::SelezionaScheda(int j)
 
 void frmNodi::EvidenziaImmagine(int k)
 {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < static_cast<int>(ImgTipoUnione.size()); ++i)
         ImgTipoUnione[static_cast<std::size_t>(i)]->setFrameShape(i == k ? QFrame::Box : QFrame::NoFrame);
 }
 
@@ -245,7 +203,7 @@ bool frmNodi::EventoImmagine(QObject* oggetto, QEvent* evento)
             EvidenziaImmagine(-1);
         return false;
     }
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < static_cast<int>(ImgTipoUnione.size()); ++k) {
         if (oggetto != ImgTipoUnione[static_cast<std::size_t>(k)])
             continue;
         if (evento->type() == QEvent::MouseMove) {

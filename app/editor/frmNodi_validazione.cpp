@@ -1,8 +1,13 @@
 // Joint data validation, the key table of the input fields and the change handling.
 #include "editor/frmNodi.h"
 
-#include "editor/Numeri.h"
-#include "shell/ModuloTrevon.h"
+#include "calcolo/DatiNodo.h"
+#include "calcolo/Numeri.h"
+#include "calcolo/ValidazioneNodo.h"
+#include "calcolo/CalcoloInCorso.h"
+#include "comune/ApriDocumento.h"
+#include "comune/Avvisi.h"
+#include "comune/SelezionaTesto.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -17,9 +22,6 @@ using ModuloTrevon::SelezionaTesto;
 
 namespace {
 
-// Bar numbers in messages read "Asta N. 2".
-QString numeroAsta(int i) { return QLatin1Char(' ') + QString::number(i); }
-
 bool invio(int tasto) { return tasto == Qt::Key_Return || tasto == Qt::Key_Enter; }
 
 }  // namespace
@@ -27,130 +29,73 @@ bool invio(int tasto) { return tasto == Qt::Key_Return || tasto == Qt::Key_Enter
 void frmNodi::controlladati(bool& procedi, QString& msg)
 {
     procedi = true;
-    auto rifiuta = [&](const QString& testo) {
-        ModuloTrevon::Beep();
-        msg = testo;
-        procedi = false;
-    };
-
-    // 1. Joint type.
-    if (cmbTipoNodo->currentIndex() < 0) {
-        rifiuta(QStringLiteral("Selezionare Tipo Unione"));
-        cmbTipoNodo->setFocus();
+    const EsitoValidazione esito = ValidaNodo(LeggiDatiNodo());
+    // Once type and notch passed, an empty support field means no support, and shows it.
+    if (esito.valido || esito.passo >= 3) {
+        if (txtReaz->text().trimmed().isEmpty())
+            txtReaz->setText(QStringLiteral("0"));
+        if (txtLapp->text().trimmed().isEmpty())
+            txtLapp->setText(QStringLiteral("0"));
+    }
+    if (esito.valido)
         return;
-    }
-    const QString tipo = cmbTipoNodo->currentText();
+    ModuloTrevon::Beep();
+    msg = esito.messaggio;
+    procedi = false;
+    MettiFuoco(esito.campo);
+}
 
-    // 2. Notch measures that the type asks for.
-    for (int i = 1; i <= 4; ++i) {
-        QLineEdit* campo = txtMis[static_cast<std::size_t>(i)];
-        if (!Mostrato(campo))
-            continue;
-        const QString didascalia = lblMis[static_cast<std::size_t>(i)]->text();
-        const std::optional<float> v = Numeri::LeggiFloat(campo->text());
-        if (!v || !(*v > 0.0f)) {
-            rifiuta(QStringLiteral("Inserire Misura Intaglio ") + didascalia +
-                    (v ? QStringLiteral(" >0.") : QStringLiteral(", con formato Numerico Corretto.")));
-            SelezionaTesto(campo);
-            return;
-        }
-    }
-
-    // 3. Support values, for every type: an empty field means no support.
-    if (txtReaz->text().trimmed().isEmpty())
-        txtReaz->setText(QStringLiteral("0"));
-    if (txtLapp->text().trimmed().isEmpty())
-        txtLapp->setText(QStringLiteral("0"));
-    if (!Numeri::EUnNumero(txtReaz->text())) {
-        rifiuta(QStringLiteral("Inserire Reazione Vincolare con formato Numerico Corretto."));
-        SelezionaTesto(txtReaz);
-        return;
-    }
-    if (!Numeri::EUnNumero(txtLapp->text())) {
-        rifiuta(QStringLiteral("Inserire Lunghezza Appoggio con formato Numerico Corretto."));
-        SelezionaTesto(txtLapp);
-        return;
-    }
-
-    // 4. Bars of the available tabs.
+DatiNodo frmNodi::LeggiDatiNodo() const
+{
+    DatiNodo d;
+    d.tipo = cmbTipoNodo->currentIndex() >= 0 ? cmbTipoNodo->currentText() : QString();
+    for (int i = 1; i <= 4; ++i)
+        d.misure[static_cast<std::size_t>(i - 1)] = txtMis[static_cast<std::size_t>(i)]->text();
+    d.reazione = txtReaz->text();
+    d.appoggio = txtLapp->text();
     for (int i = 1; i <= SSTab2->count() && i <= NumAste; ++i) {
         if (!SchedaDisponibile(i - 1))
             continue;
         const auto ii = static_cast<std::size_t>(i);
-        const QString n = numeroAsta(i);
-        auto rifiutaAsta = [&](const QString& testo, QLineEdit* campo) {
-            rifiuta(testo);
-            SelezionaScheda(i - 1);
-            SelezionaTesto(campo);
-        };
-
-        if (ComboAsta[ii]->currentIndex() < 0) {
-            rifiuta(QStringLiteral("Selezionare Tipo Sezione Asta N.") + n);
-            SelezionaScheda(i - 1);
-            ComboAsta[ii]->setFocus();
-            return;
-        }
-        const QString sezione = ComboAsta[ii]->currentText();
-        const QString prefisso = sezione == QStringLiteral("Circolare")
-                                     ? QStringLiteral("Inserire Raggio Sezione Asta N.")
-                                     : QStringLiteral("Inserire Base Sezione Asta N.");
-        const std::optional<float> b = Numeri::LeggiFloat(txtBAsta[ii]->text());
-        if (!b || !(*b > 0.0f)) {
-            rifiutaAsta(prefisso + n + (b ? QStringLiteral(" >0.") : QStringLiteral(" con formato Numerico Corretto.")),
-                        txtBAsta[ii]);
-            return;
-        }
-        if (sezione == QStringLiteral("Rettangolare")) {
-            const std::optional<float> h = Numeri::LeggiFloat(txtHAsta[ii]->text());
-            if (!h || !(*h > 0.0f)) {
-                rifiutaAsta(QStringLiteral("Inserire Altezza Sezione Asta N.") + n +
-                                (h ? QStringLiteral(" >0.") : QStringLiteral(" con formato Numerico Corretto.")),
-                            txtHAsta[ii]);
-                return;
-            }
-        }
-        if (!txtAngAsta[ii]->text().isEmpty()) {
-            const std::optional<float> a = Numeri::LeggiFloat(txtAngAsta[ii]->text());
-            QString errore;
-            if (!a)
-                errore = QStringLiteral("Inserire Angolo Asta N.") + n + QStringLiteral(" con formato Numerico Corretto.");
-            else if (*a < 0.0f)
-                errore = QStringLiteral("Inserire Angolo Asta N.") + n + QStringLiteral(" positivo.");
-            else if (*a != 0.0f && i == 1 && tipo == TipiNodo().at(0))
-                errore = QStringLiteral("L'Angolo dell'Asta N.") + n +
-                         QStringLiteral(", Ossia della catena deve essere ZERO.");
-            if (!errore.isEmpty()) {
-                rifiutaAsta(errore, txtAngAsta[ii]);
-                return;
-            }
-        }
-        if (!txtNAsta[ii]->text().isEmpty() && !Numeri::EUnNumero(txtNAsta[ii]->text())) {
-            rifiutaAsta(QStringLiteral("Inserire Sforzo Assiale Asta N.") + n +
-                            QStringLiteral(" con formato Numerico Corretto."),
-                        txtNAsta[ii]);
-            return;
-        }
-        if (NumeroMateriale(i) < 1) {
-            rifiutaAsta(QStringLiteral("Specificare Materiale Asta N.") + n, txtMatAsta);
-            return;
-        }
+        DatiAsta a;
+        a.sezione = ComboAsta[ii]->currentIndex() >= 0 ? ComboAsta[ii]->currentText() : QString();
+        a.base = txtBAsta[ii]->text();
+        a.altezza = txtHAsta[ii]->text();
+        a.angolo = txtAngAsta[ii]->text();
+        a.sforzo = txtNAsta[ii]->text();
+        a.materiale = MaterialeMostrato(i);
+        d.aste.push_back(a);
     }
+    return d;
+}
 
-    // 5. The notch may take less than half the depth of the notched bar. A circular bar's
-    // depth is its diameter, twice the radius held in its width field.
-    const int intagliata = IndiceTipo(tipo) >= 2 ? 2 : 1;
-    const auto ai = static_cast<std::size_t>(intagliata);
-    const bool circolare = ComboAsta[ai]->currentText() == QStringLiteral("Circolare");
-    const std::optional<float> tv = Numeri::LeggiFloat(txtMis[1]->text());
-    std::optional<float> h = Numeri::LeggiFloat(circolare ? txtBAsta[ai]->text() : txtHAsta[ai]->text());
-    if (h && circolare)
-        *h *= 2.0f;
-    if (tv && h && !(*tv < *h / 2.0f)) {
-        static const char* const nomi[4] = {"della Catena", "del Puntone", "del Monaco", "del Monaco"};
-        rifiuta(QStringLiteral("La Misura dell'Intaglio tv deve essere MINORE della metà dell'Altezza ") +
-                QString::fromLatin1(nomi[IndiceTipo(tipo)]));
-        SelezionaTesto(txtMis[1]);
+void frmNodi::MettiFuoco(const CampoNodo& campo)
+{
+    using T = CampoNodo::Tipo;
+    const auto ii = static_cast<std::size_t>(campo.indice);
+    const bool asta = campo.indice >= 1 && campo.indice <= NumAste;
+    switch (campo.tipo) {
+    case T::TipoNodo: cmbTipoNodo->setFocus(); return;
+    case T::Misura:
+        if (campo.indice >= 1 && campo.indice <= 4)
+            SelezionaTesto(txtMis[ii]);
         return;
+    case T::Reazione: SelezionaTesto(txtReaz); return;
+    case T::Appoggio: SelezionaTesto(txtLapp); return;
+    case T::Nessuno: return;
+    default: break;
+    }
+    if (!asta)
+        return;
+    SelezionaScheda(campo.indice - 1);
+    switch (campo.tipo) {
+    case T::Sezione: ComboAsta[ii]->setFocus(); break;
+    case T::Base: SelezionaTesto(txtBAsta[ii]); break;
+    case T::Altezza: SelezionaTesto(txtHAsta[ii]); break;
+    case T::Angolo: SelezionaTesto(txtAngAsta[ii]); break;
+    case T::Sforzo: SelezionaTesto(txtNAsta[ii]); break;
+    case T::Materiale: SelezionaTesto(txtMatAsta); break;
+    default: break;
     }
 }
 

@@ -1,7 +1,10 @@
 #include "materials/DatabaseMateriali.h"
 
 #include "materials/RecordsetMateriali.h"
-#include "shell/ModuloTrevon.h"
+
+#include "calcolo/DatiNodo.h"
+#include "calcolo/ProprietaMateriali.h"
+#include "comune/Avvisi.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,8 +48,8 @@ QString descrizione(const QSqlError& errore)
 bool verificaArchivio(const QSqlDatabase& db, QString& errore)
 {
     QSqlQuery q(db);
-    if (q.exec(QStringLiteral("SELECT Numero, Classe, Descrizione, Fmk, Ft0k, Ft90k, Fc0k, Fc90k, "
-                              "Fvk, E0mean, E05, E90mean, Gmean, rok FROM Legno LIMIT 1")))
+    if (q.exec(QStringLiteral("SELECT ") + ColonneMateriale::Tutte().join(QStringLiteral(", ")) +
+               QStringLiteral(" FROM Legno LIMIT 1")))
         return true;
     errore = descrizione(q.lastError());
     return false;
@@ -215,6 +218,28 @@ void ApriRecordset(std::shared_ptr<RecordsetMateriali>& rs, const QString& sql, 
         return;
     }
     rs = std::move(nuovo);
+}
+
+}  // namespace DatabaseMateriali
+
+namespace DatabaseMateriali {
+
+bool LeggiMateriale(int numero, MaterialeAsta& materiale, QString& errText)
+{
+    errText.clear();
+    std::shared_ptr<RecordsetMateriali> rs;
+    ApriRecordset(rs, QStringLiteral("Select * From Legno Where Numero=") + QString::number(numero), errText);
+    if (!errText.trimmed().isEmpty() || !rs || rs->RecordCount() == 0)
+        return false;
+    rs->MoveFirst();
+    QHash<QString, double> valori;
+    for (const ProprietaMateriale& p : ProprietaMateriale::Tutte()) {
+        const QVariant v = rs->Campo(p.colonna);
+        if (!v.isNull())
+            valori.insert(p.colonna, v.toDouble());
+    }
+    materiale = MaterialeAsta::DaArchivio(numero, rs->Campo(ColonneMateriale::Descrizione).toString(), valori);
+    return true;
 }
 
 }  // namespace DatabaseMateriali

@@ -3,6 +3,7 @@
 #include <memory>
 
 class RecordsetMateriali;
+struct MaterialeAsta;
 
 // The materials archive: where its file lives, its provisioning from the template distributed
 // with the program, the one connection and the record sets opened on it.
@@ -14,6 +15,9 @@ void ImpostaPercorsiArchivio();
 void ApriDatabaseMateriali();
 void ChiudiDatabaseMateriali();
 void ApriRecordset(std::shared_ptr<RecordsetMateriali>& rs, const QString& sql, QString& errText);
+// Material numero as a bar takes it. False when it cannot be read (errText says why) or is
+// not in the archive (errText empty).
+bool LeggiMateriale(int numero, MaterialeAsta& materiale, QString& errText);
 
 inline constexpr const char* NomeConnessione = "cnMateriali";
 inline constexpr const char* NomeDatabase = "MaterialiQor.dms";

@@ -5,11 +5,12 @@
 #include "materials/ModelloMateriali.h"
 #include "materials/ModuloSchedaLegno.h"
 #include "materials/RecordsetMateriali.h"
-#include "shell/ModuloTrevon.h"
-#include "shell/frmMain.h"
+#include "comune/Avvisi.h"
+#include "comune/SelezionaTesto.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QMainWindow>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -64,8 +65,9 @@ QMdiArea* FrmListaLegno::AreaPer(QWidget* w)
         if (auto* area = qobject_cast<QMdiArea*>(p))
             return area;
     for (QWidget* t : QApplication::topLevelWidgets())
-        if (auto* principale = qobject_cast<frmMain*>(t); principale && principale->isVisible())
-            return principale->AreaFinestre();
+        if (auto* principale = qobject_cast<QMainWindow*>(t); principale && principale->isVisible())
+            if (auto* area = qobject_cast<QMdiArea*>(principale->centralWidget()))
+                return area;
     return nullptr;
 }
 

@@ -1,5 +1,7 @@
 #include "materials/RecordsetMateriali.h"
 
+#include "calcolo/ProprietaMateriali.h"
+
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -73,17 +75,12 @@ enum class Tipo { Intero, Testo, Decimale, Libero };
 
 Tipo tipoCampo(const QString& nome)
 {
-    static const QStringList decimali = {
-        QStringLiteral("Fmk"),    QStringLiteral("Ft0k"),  QStringLiteral("Ft90k"),
-        QStringLiteral("Fc0k"),   QStringLiteral("Fc90k"), QStringLiteral("Fvk"),
-        QStringLiteral("E0mean"), QStringLiteral("E05"),   QStringLiteral("E90mean"),
-        QStringLiteral("Gmean"),  QStringLiteral("rok")};
     if (nome.compare(QStringLiteral("Numero"), Qt::CaseInsensitive) == 0)
         return Tipo::Intero;
     if (nome.compare(QStringLiteral("Classe"), Qt::CaseInsensitive) == 0 ||
         nome.compare(QStringLiteral("Descrizione"), Qt::CaseInsensitive) == 0)
         return Tipo::Testo;
-    if (decimali.contains(nome, Qt::CaseInsensitive))
+    if (ProprietaMateriale::perColonna(nome) != nullptr)
         return Tipo::Decimale;
     return Tipo::Libero;
 }

@@ -1,12 +1,15 @@
 #include "materials/SchedaLegno.h"
 
-#include "editor/Numeri.h"
+#include "calcolo/ProprietaMateriali.h"
+
+#include "calcolo/Numeri.h"
 #include "materials/DatabaseMateriali.h"
 #include "materials/FrmListaLegno.h"
 #include "materials/ModuloSchedaLegno.h"
 #include "materials/RecordsetMateriali.h"
-#include "shell/ModuloTrevon.h"
-#include "shell/PuntiGuida.h"
+#include "comune/Avvisi.h"
+#include "comune/SelezionaTesto.h"
+#include "comune/PuntiGuida.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -36,26 +39,27 @@ const QString RegistraModifica = QStringLiteral("Registra Modifica");
 const QString ConfermaElimina = QStringLiteral("Conferma Elimina");
 
 struct Riga {
-    const char* campo;
-    const char* didascalia;
-    const char* simbolo;
+    QString campo;
+    QString didascalia;
+    QString simbolo;
+    QString gruppo;
+    QString unita;
 };
 
-const std::array<Riga, SchedaLegno::NumCampi> Righe = {{
-    {"Classe", "Classe", ""},
-    {"Descrizione", "Descrizione", ""},
-    {"Fmk", "Flessione", "f<sub>m,k</sub>"},
-    {"Ft0k", "Trazione Parallela alle fibre", "f<sub>t,0,k</sub>"},
-    {"Ft90k", "Trazione Ortogonale alle fibre", "f<sub>t,90,k</sub>"},
-    {"Fc0k", "Compressione Parallela alle fibre", "f<sub>c,0,k</sub>"},
-    {"Fc90k", "Compressione Ortogonale alle fibre", "f<sub>c,90,k</sub>"},
-    {"Fvk", "Taglio", "f<sub>v,k</sub>"},
-    {"E0mean", "Modulo Elastico Parallelo Medio", "E<sub>0,mean</sub>"},
-    {"E05", "Modulo Elastico Parallelo Caratteristico", "E<sub>0,05</sub>"},
-    {"E90mean", "Modulo Elastico Ortogonale Medio", "E<sub>90,mean</sub>"},
-    {"Gmean", "Modulo Elastico Tangenziale Medio", "G<sub>mean</sub>"},
-    {"rok", "Massa Volumica Caratteristica", "&rho;<sub>k</sub>"},
-}};
+// Text1(0..12): class and description, then the material values in the table's order.
+const std::array<Riga, SchedaLegno::NumCampi>& Righe()
+{
+    static const std::array<Riga, SchedaLegno::NumCampi> righe = [] {
+        std::array<Riga, SchedaLegno::NumCampi> r;
+        r[0] = {ColonneMateriale::Classe, QStringLiteral("Classe"), {}, {}, {}};
+        r[1] = {ColonneMateriale::Descrizione, QStringLiteral("Descrizione"), {}, {}, {}};
+        std::size_t i = 2;
+        for (const ProprietaMateriale& p : ProprietaMateriale::Tutte())
+            r.at(i++) = {p.colonna, p.didascalia, p.simbolo, p.gruppo, p.unita};
+        return r;
+    }();
+    return righe;
+}
 
 QLabel* intestazione(const QString& testo, const QString& unita, QWidget* parent)
 {
@@ -78,7 +82,7 @@ void beepEMessaggio(const QString& testo)
 
 QString SchedaLegno::CampoDi(int i)
 {
-    return i >= 0 && i < NumCampi ? QString::fromLatin1(Righe[static_cast<std::size_t>(i)].campo) : QString();
+    return i >= 0 && i < NumCampi ? Righe()[static_cast<std::size_t>(i)].campo : QString();
 }
 
 SchedaLegno::SchedaLegno(QWidget* parent) : QWidget(parent)
@@ -119,7 +123,7 @@ SchedaLegno::SchedaLegno(QWidget* parent) : QWidget(parent)
     Text2->installEventFilter(this);
 
     auto didascalia = [this](int i) {
-        return new QLabel(QString::fromUtf8(Righe[static_cast<std::size_t>(i)].didascalia), this);
+        return new QLabel(Righe()[static_cast<std::size_t>(i)].didascalia, this);
     };
     testa->addWidget(didascalia(0), 1, 0);
     Text1[0]->setFixedWidth(140);
@@ -138,10 +142,10 @@ SchedaLegno::SchedaLegno(QWidget* parent) : QWidget(parent)
     griglia->setColumnStretch(1, 1);
     int r = 0;
     auto riga = [&](int i) {
-        const Riga& d = Righe[static_cast<std::size_t>(i)];
-        griglia->addWidget(new QLabel(QString::fromUtf8(d.didascalia), Frame1), r, 0);
+        const Riga& d = Righe()[static_cast<std::size_t>(i)];
+        griglia->addWidget(new QLabel(d.didascalia, Frame1), r, 0);
         griglia->addWidget(new PuntiGuida(Frame1, QPalette::Mid), r, 1);
-        auto* simbolo = new QLabel(QString::fromUtf8(d.simbolo), Frame1);
+        auto* simbolo = new QLabel(d.simbolo, Frame1);
         simbolo->setTextFormat(Qt::RichText);
         simbolo->setMinimumWidth(54);
         griglia->addWidget(simbolo, r, 2);
@@ -151,14 +155,13 @@ SchedaLegno::SchedaLegno(QWidget* parent) : QWidget(parent)
         griglia->addWidget(box, r, 3);
         ++r;
     };
-    griglia->addWidget(intestazione(QStringLiteral("Resistenza Caratteristica"), QStringLiteral("N/mm²"), Frame1), r++, 0, 1, 4);
-    for (int i = 2; i <= 7; ++i)
+    // A heading before the first value of each group.
+    for (int i = 2; i < NumCampi; ++i) {
+        const Riga& d = Righe()[static_cast<std::size_t>(i)];
+        if (d.gruppo != Righe()[static_cast<std::size_t>(i - 1)].gruppo)
+            griglia->addWidget(intestazione(d.gruppo, d.unita, Frame1), r++, 0, 1, 4);
         riga(i);
-    griglia->addWidget(intestazione(QStringLiteral("Rigidezza"), QStringLiteral("N/mm²"), Frame1), r++, 0, 1, 4);
-    for (int i = 8; i <= 11; ++i)
-        riga(i);
-    griglia->addWidget(intestazione(QStringLiteral("Massa"), QStringLiteral("Kg/m³"), Frame1), r++, 0, 1, 4);
-    riga(12);
+    }
     principale->addWidget(Frame1);
 
     auto* pulsanti = new QHBoxLayout;

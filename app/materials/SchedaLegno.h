@@ -21,7 +21,7 @@ class RecordsetMateriali;
 class SchedaLegno : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int NumCampi = 13;   // Text1(0..12)
+    static constexpr int NumCampi = 13;   // Text1(0..12): class, description, the material values
 
     explicit SchedaLegno(QWidget* parent = nullptr);
     ~SchedaLegno() override;

@@ -1,6 +1,6 @@
 #include "report/DocumentoRelazione.h"
 
-#include "report/NodoVerificato.h"
+#include "calcolo/NodoVerificato.h"
 #include "report/RelazioneComune.h"
 #include "report/SuperficieQTextEdit.h"
 

@@ -3,6 +3,9 @@
 #include "report/FormatiRelazione.h"
 #include "report/RelazioneComune.h"
 
+#include "calcolo/ControlliNodo.h"
+#include "calcolo/TipiNodo.h"
+
 #include <array>
 
 using namespace FormatiRelazione;
@@ -14,33 +17,6 @@ const QString kCorpo = QStringLiteral("Courier New");
 const QString kSymbol = QStringLiteral("Symbol");
 const QString LF = QStringLiteral("\n");
 const QString k16Spazi = QString(16, QLatin1Char(' '));
-
-enum class Famiglia { CatenaPuntone, PuntoneSaetta, Monaco };
-
-struct TipoDente {
-    const char* nome;
-    Famiglia famiglia;
-    std::array<const char*, 2> etichette;   // face 1, face 2 (the same on both king-post sides)
-};
-
-const std::array<TipoDente, 4> kTipi = {{
-    {"Catena Puntone a Dente Semplice", Famiglia::CatenaPuntone,
-     {" Intaglio SX:  ", " Intaglio DX:  "}},
-    {"Puntone Saetta a Dente Semplice", Famiglia::PuntoneSaetta,
-     {" Intaglio SUP: ", " Intaglio INF: "}},
-    {"Monaco Puntoni a Dente Semplice", Famiglia::Monaco,
-     {" Intaglio SUP: ", " Intaglio INF: "}},
-    {"Monaco Saette a Dente Semplice", Famiglia::Monaco,
-     {" Intaglio INF: ", " Intaglio SUP: "}},
-}};
-
-const TipoDente* Cerca(const QString& tipoNodo)
-{
-    for (const TipoDente& tipo : kTipi)
-        if (tipoNodo == QLatin1String(tipo.nome))
-            return &tipo;
-    return nullptr;
-}
 
 void Greca(SuperficieRelazione& box, const char* lettera)
 {
@@ -61,10 +37,10 @@ struct Faccia {
     float sigma;  // N/mm²
 };
 
-void BloccoFaccia(SuperficieRelazione& box, const char* etichetta, int k, const Faccia& f)
+void BloccoFaccia(SuperficieRelazione& box, const QString& etichetta, int k, const Faccia& f)
 {
     const QString n = QString::number(k);
-    box.Accoda(QLatin1String(etichetta));
+    box.Accoda(etichetta);
     box.Accoda(QStringLiteral(" Componente di compressione F") + n + QStringLiteral(" = ") +
                Right6(f.F / 1000) + QStringLiteral(" kN") + LF);
 
@@ -81,7 +57,7 @@ void BloccoFaccia(SuperficieRelazione& box, const char* etichetta, int k, const 
     box.Accoda(k16Spazi);
     Greca(box, "s");
     box.Accoda(QStringLiteral(" = ") + Right6(f.sigma) + QStringLiteral(" N/mmq"));
-    if (f.sigma < f.fd) {
+    if (Verificato(f.sigma, f.fd)) {
         box.Accoda(QStringLiteral("  <  fc"));
         Greca(box, "a");
         box.Accoda(n + QStringLiteral(",d") + LF);
@@ -105,7 +81,7 @@ void Controllo(SuperficieRelazione& box, const char* titolo, const char* lettera
     Greca(box, lettera);
     box.Accoda(QStringLiteral(" = "));
     box.Accoda(Right6(tensione) + QStringLiteral("N/mmq"));
-    if (tensione < resistenza)
+    if (Verificato(tensione, resistenza))
         box.Accoda(QStringLiteral("  <  ") + QLatin1String(nomeResistenza) + LF);
     else
         box.Accoda(QStringLiteral("  >  ") + QLatin1String(nomeResistenza) +
@@ -116,13 +92,13 @@ void Controllo(SuperficieRelazione& box, const char* titolo, const char* lettera
 
 bool TipoDenteSemplice(const QString& tipoNodo)
 {
-    return Cerca(tipoNodo) != nullptr;
+    return TipoNodo::perNome(tipoNodo) != nullptr;
 }
 
 void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo& nodo,
                                          const FonteCoefficienti& coefficienti)
 {
-    const TipoDente* tipo = Cerca(QString::fromStdString(nodo.TipoNodo));
+    const TipoNodo* tipo = TipoNodo::perNome(QString::fromStdString(nodo.TipoNodo));
     if (tipo == nullptr)
         return;
 
@@ -132,14 +108,14 @@ void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo
     box.Sottolineato(false);
 
     switch (tipo->famiglia) {
-    case Famiglia::CatenaPuntone:
+    case FamigliaRelazione::CatenaPuntone:
         Geometria(box, " Profondità Intaglio:     tv  = ", nodo.tv);
         Geometria(box, " Lunghezza Resistente:    Lv  = ", nodo.Lv);
         break;
-    case Famiglia::PuntoneSaetta:
+    case FamigliaRelazione::PuntoneSaetta:
         Geometria(box, " Profondità Intaglio:     tv  = ", nodo.tv);
         break;
-    case Famiglia::Monaco:
+    case FamigliaRelazione::Monaco:
         Geometria(box, " Profondità Intaglio:     tv1 = ", nodo.tv);
         Geometria(box, " Lunghezza Resistente:    Lv1 = ", nodo.Lv);
         Geometria(box, " Profondità Intaglio:     tv2 = ", nodo.tvB);
@@ -156,17 +132,17 @@ void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo
     box.Accoda(QStringLiteral("Verifica a Compressione Inclinata rispetto le fibrature") + LF);
     box.Sottolineato(false);
 
-    const bool monaco = tipo->famiglia == Famiglia::Monaco;
+    const bool monaco = tipo->famiglia == FamigliaRelazione::Monaco;
     if (monaco) {
         box.Accoda(LF);
         box.Accoda(QStringLiteral(" Saetta di sinistra") + LF);
         box.Accoda(LF);
     }
-    BloccoFaccia(box, tipo->etichette[0], 1, {nodo.F1, nodo.Angolo1, nodo.fd1, nodo.tens1});
-    BloccoFaccia(box, tipo->etichette[1], 2, {nodo.F2, nodo.Angolo2, nodo.fd2, nodo.tens2});
+    BloccoFaccia(box, tipo->etichetteFacce[0], 1, {nodo.F1, nodo.Angolo1, nodo.fd1, nodo.tens1});
+    BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2, nodo.Angolo2, nodo.fd2, nodo.tens2});
     box.Accoda(LF);
 
-    if (tipo->famiglia == Famiglia::CatenaPuntone) {
+    if (tipo->famiglia == FamigliaRelazione::CatenaPuntone) {
         const auto catena = nodo.Asta->Item(1);
         Controllo(box, "Verifica a Taglio - tallone", "t", nodo.tau, catena->Res_Fvd, "fvd");
         if (nodo.ReazioneY != 0 && nodo.LunghezzaAppoggio != 0)
@@ -177,8 +153,8 @@ void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo
     if (monaco) {
         box.Accoda(QStringLiteral(" Saetta di destra") + LF);
         box.Accoda(LF);
-        BloccoFaccia(box, tipo->etichette[0], 1, {nodo.F1B, nodo.Angolo1B, nodo.fd1B, nodo.tens1B});
-        BloccoFaccia(box, tipo->etichette[1], 2, {nodo.F2B, nodo.Angolo2B, nodo.fd2B, nodo.tens2B});
+        BloccoFaccia(box, tipo->etichetteFacce[0], 1, {nodo.F1B, nodo.Angolo1B, nodo.fd1B, nodo.tens1B});
+        BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2B, nodo.Angolo2B, nodo.fd2B, nodo.tens2B});
         box.Accoda(LF);
     }
 }

@@ -1,6 +1,10 @@
 #include "shell/GestioneCalcolo.h"
 
+#include "calcolo/AperturaCalcolo.h"
+#include "calcolo/DatiNodo.h"
+#include "calcolo/CalcoloInCorso.h"
 #include "editor/frmNodi.h"
+#include "materials/DatabaseMateriali.h"
 #include "shell/DialoghiFile.h"
 #include "shell/GestioneNodi.h"
 #include "shell/ModuloTrevon.h"
@@ -9,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QSaveFile>
@@ -16,21 +21,13 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <optional>
+
 namespace ModuloTrevon {
 
 namespace {
 
-struct Stato {
-    QString percorso;                       // file of the calculation
-    QByteArray salvato;                     // its bytes when last saved or opened
-    FileCalcolo::Coefficienti coefficienti; // of the last editor, once it closed
-};
-
-Stato& stato()
-{
-    static Stato s;
-    return s;
-}
+CalcoloInCorso& calcolo() { return CalcoloInCorso::Istanza(); }
 
 const QString chiaveCartella = QStringLiteral("Calcolo/UltimaCartella");
 const QString LF = QStringLiteral("\n");
@@ -48,17 +45,6 @@ void RicordaCartella(const QString& file)
     QSettings().setValue(chiaveCartella, QFileInfo(file).absolutePath());
 }
 
-bool HaNodiRegistrati()
-{
-    if (!GenVerNodi)
-        return false;
-    for (int n = 1; n <= GenVerNodi->Nodi->Count(); ++n) {
-        if (!GenVerNodi->Nodi->Item(n)->TipoNodo.empty())
-            return true;
-    }
-    return false;
-}
-
 // Unregistered edits in the editor: the editor's own prompt, then registration and verification.
 bool RegistraModificheEditor(const QString& domanda)
 {
@@ -68,32 +54,13 @@ bool RegistraModificheEditor(const QString& domanda)
 
 }  // namespace
 
-QString PercorsoCalcolo() { return stato().percorso; }
+QString PercorsoCalcolo() { return calcolo().Percorso(); }
 
-void NuovoCalcoloSenzaFile()
-{
-    stato().percorso.clear();
-    stato().salvato.clear();
-}
+void NuovoCalcoloSenzaFile() { calcolo().DimenticaFile(); }
 
-void RicordaCoefficienti(const FileCalcolo::Coefficienti& c) { stato().coefficienti = c; }
+FileCalcolo::Calcolo CalcoloCorrente() { return calcolo().Dati(); }
 
-FileCalcolo::Calcolo CalcoloCorrente()
-{
-    FileCalcolo::Calcolo c;
-    if (GenVerNodi) {
-        for (int n = 1; n <= GenVerNodi->Nodi->Count(); ++n)
-            c.nodi.push_back(GenVerNodi->Nodi->Item(n));
-    }
-    const frmNodi* f = EditorAperto();
-    c.coefficienti = f ? f->LeggiCoefficienti() : stato().coefficienti;
-    return c;
-}
-
-bool CalcoloDaSalvare()
-{
-    return HaNodiRegistrati() && FileCalcolo::Scrivi(CalcoloCorrente()) != stato().salvato;
-}
+bool CalcoloDaSalvare() { return calcolo().DaSalvare(); }
 
 bool SalvaCalcoloIn(const QString& percorso)
 {
@@ -116,8 +83,7 @@ bool SalvaCalcoloIn(const QString& percorso)
                Pulsanti::OK, Icona::Critica, QStringLiteral("Salva Calcolo"));
         return false;
     }
-    stato().percorso = QFileInfo(percorso).absoluteFilePath();
-    stato().salvato = dati;
+    calcolo().SegnaSalvato(QFileInfo(percorso).absoluteFilePath(), dati);
     RicordaCartella(percorso);
     return true;
 }
@@ -126,7 +92,7 @@ namespace {
 
 QString ScegliFileSalvataggio()
 {
-    const QString attuale = stato().percorso;
+    const QString attuale = calcolo().Percorso();
     const QString cartella = attuale.isEmpty() ? UltimaCartella() : QFileInfo(attuale).absolutePath();
     const QString nome = attuale.isEmpty() ? QStringLiteral("Calcolo.trv") : QFileInfo(attuale).fileName();
     const QString scelto = DialoghiFile::ScegliFile({DialoghiFile::Scopo::Salva, cartella, nome});
@@ -145,7 +111,7 @@ bool SalvaCalcolo()
 {
     if (!RegistraModificheEditor(QStringLiteral("Registrare Modifiche prima di salvare il Calcolo?")))
         return false;
-    if (!HaNodiRegistrati()) {
+    if (!calcolo().HaNodiRegistrati()) {
         MsgBox(QStringLiteral("Nessun Nodo registrato: non c'è alcun Calcolo da salvare."), Pulsanti::OK,
                Icona::Informazione, QStringLiteral("Salva Calcolo"));
         return false;
@@ -165,10 +131,10 @@ bool ConsentiChiusuraCalcolo()
     if (r != Risposta::Si && r != Risposta::No)
         return false;
     if (r == Risposta::No) {
-        stato().salvato = FileCalcolo::Scrivi(CalcoloCorrente());   // the user let these changes go
+        calcolo().AccettaModifiche();   // the user let these changes go
         return true;
     }
-    const QString percorso = stato().percorso.isEmpty() ? ScegliFileSalvataggio() : stato().percorso;
+    const QString percorso = calcolo().Percorso().isEmpty() ? ScegliFileSalvataggio() : calcolo().Percorso();
     return !percorso.isEmpty() && SalvaCalcoloIn(percorso);
 }
 
@@ -180,7 +146,7 @@ bool ApriCalcolo()
         return false;
     const QString percorso = DialoghiFile::ScegliFile(
         {DialoghiFile::Scopo::Apri,
-         stato().percorso.isEmpty() ? UltimaCartella() : QFileInfo(stato().percorso).absolutePath(), QString()});
+         calcolo().Percorso().isEmpty() ? UltimaCartella() : QFileInfo(calcolo().Percorso()).absolutePath(), QString()});
     return !percorso.isEmpty() && ApriCalcoloDaFile(percorso);
 }
 
@@ -205,58 +171,49 @@ bool ApriCalcoloDaFile(const QString& percorso)
         return rifiuta(lettura.errore);
     const FileCalcolo::Calcolo& letto = *lettura.calcolo;
 
-    // What is replaced, kept until every joint has been registered again.
-    const std::shared_ptr<clsGenVerNodi> registroPrima = GenVerNodi;
-    const std::shared_ptr<clsNodo> correntePrima = NodoCorrente;
-    const bool editorEsisteva = EditorAperto() != nullptr;
-    frmNodi* f = EditorNodi();
-    const std::int16_t numeroPrima = f->NumeroNodoCorrente();
-    const QString totalePrima = f->lblNodiTot->text();
-    const FileCalcolo::Coefficienti coefficientiPrima = f->LeggiCoefficienti();
+    // Every joint registered and verified into a new register; the calculation in memory is
+    // replaced only when the whole file was accepted.
+    const AperturaCalcolo apertura =
+        RegistraCalcolo(letto, NuovoRegistro(), letto.coefficienti, PiGreco);
+    if (!apertura.Accettato())
+        return rifiuta(QStringLiteral("Il Nodo N.%1 non supera il controllo dei dati:").arg(apertura.nodoRifiutato) +
+                       LF + apertura.rifiuto);
+    for (const AperturaCalcolo::Verifica& v : apertura.verifiche) {
+        if (!v.errore.isNull())
+            MsgBox(QStringLiteral("Impossibile eseguire Verifica\n") + v.errore, Pulsanti::OK, Icona::Critica);
+    }
 
-    GenVerNodi = NuovoRegistro();
-    f->ImpostaCoefficienti(letto.coefficienti);
+    // Joints whose bars' materials now read differently in the archive: the saved values
+    // were used; the user is told which.
     QStringList cambiati;
-    QString rifiuto;
-    int nodoRifiutato = 0;
-    for (std::size_t i = 0; i < letto.nodi.size() && nodoRifiutato == 0; ++i) {
-        const auto n = static_cast<std::int16_t>(i + 1);
-        NuovoNodo();
-        if (letto.nodi[i]->TipoNodo.empty()) {
-            MostraNodo(n);
-            continue;
+    QHash<int, std::optional<MaterialeAsta>> archivio;   // one read per material number
+    auto inArchivio = [&archivio](int numero) {
+        auto trovato = archivio.find(numero);
+        if (trovato == archivio.end()) {
+            MaterialeAsta m;
+            QString errore;
+            trovato = archivio.insert(numero, DatabaseMateriali::LeggiMateriale(numero, m, errore)
+                                                  ? std::optional<MaterialeAsta>(m)
+                                                  : std::nullopt);
         }
-        bool cambiato = false;
-        if (!f->RegistraNodoSalvato(n, letto.nodi[i], cambiato, rifiuto))
-            nodoRifiutato = n;
-        else if (cambiato)
-            cambiati << QString::number(n);
+        return *trovato;
+    };
+    for (std::size_t i = 0; i < letto.nodi.size(); ++i) {
+        const clsNodo& salvato = *letto.nodi[i];
+        for (int k = 1; k <= salvato.Asta->Count() && !salvato.TipoNodo.empty(); ++k) {
+            const clsAsta& a = *salvato.Asta->Item(k);
+            if (inArchivio(a.NumeroMateriale) != MaterialeAsta::DaAsta(a)) {
+                cambiati << QString::number(i + 1);
+                break;
+            }
+        }
     }
 
-    if (nodoRifiutato != 0) {
-        GenVerNodi = registroPrima;
-        NodoCorrente = correntePrima;
-        if (!editorEsisteva) {
-            NodoCorrente.reset();
-            if (auto* cornice = qobject_cast<QMdiSubWindow*>(f->parentWidget()))
-                delete cornice;
-            else
-                delete f;
-        } else {
-            f->ImpostaCoefficienti(coefficientiPrima);
-            f->lblNodiTot->setText(totalePrima);
-            if (GenVerNodi && NodoCorrente)
-                MostraNodo(numeroPrima);
-            else
-                f->ImpostaContatore(QString::number(numeroPrima));
-        }
-        return rifiuta(QStringLiteral("Il Nodo N.%1 non supera il controllo dei dati:").arg(nodoRifiutato) + LF +
-                       rifiuto);
-    }
-
+    frmNodi* f = EditorNodi();
+    calcolo().ImpostaRegistro(apertura.registro);
+    f->ImpostaCoefficienti(letto.coefficienti);
     f->MostraCalcoloAperto(letto.nodi.front());
-    stato().percorso = QFileInfo(percorso).absoluteFilePath();
-    stato().salvato = FileCalcolo::Scrivi(CalcoloCorrente());
+    calcolo().SegnaSalvato(QFileInfo(percorso).absoluteFilePath(), FileCalcolo::Scrivi(CalcoloCorrente()));
     RicordaCartella(percorso);
     f->show();
     if (auto* cornice = qobject_cast<QMdiSubWindow*>(f->parentWidget())) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/FileCalcolo.h"
+#include "calcolo/FileCalcolo.h"
 
 #include <QString>
 
@@ -18,7 +18,7 @@ bool SalvaCalcoloIn(const QString& percorso);
 // ApriCalcoloDaFile. True when the calculation was replaced.
 bool ApriCalcolo();
 // Reads and checks the whole file, then replaces the calculation, registering and verifying
-// every joint through the editor, and shows joint 1. A refused file is explained and leaves
+// every joint through the calculation core, and shows joint 1. A refused file is explained and leaves
 // the calculation in memory untouched.
 bool ApriCalcoloDaFile(const QString& percorso);
 
@@ -33,8 +33,5 @@ bool ConsentiChiusuraCalcolo();
 // A new calculation has no file yet (start of "Avvia").
 void NuovoCalcoloSenzaFile();
 QString PercorsoCalcolo();   // file of the calculation, empty when never saved or opened
-
-// The coefficients of an editor that closes, kept for a save from the start window.
-void RicordaCoefficienti(const FileCalcolo::Coefficienti& c);
 
 }  // namespace ModuloTrevon

@@ -58,10 +58,17 @@ frmNodi* EditorNodi()
                 inizio->show();
         });
     }
+    QObject::connect(nuovo, &frmNodi::salvaCalcoloRichiesto, nuovo, [] { SalvaCalcolo(); });
+    QObject::connect(nuovo, &frmNodi::apriCalcoloRichiesto, nuovo, [] { ApriCalcolo(); });
+    nuovo->ControlloChiusura = [] { return ConsentiChiusuraCalcolo(); };
     return nuovo;
 }
 
-std::shared_ptr<clsGenVerNodi> NuovoRegistro() { return std::make_shared<clsGenVerNodi>(AvvisoLibreria); }
+std::shared_ptr<clsGenVerNodi> NuovoRegistro()
+{
+    CalcoloInCorso::Istanza().ImpostaGestoreAvvisi(AvvisoLibreria);
+    return CalcoloInCorso::Istanza().NuovoRegistro();
+}
 
 void AvviaGestioneNodi()
 {
@@ -70,25 +77,18 @@ void AvviaGestioneNodi()
     MostraEditorNodi();
 }
 
-void RilasciaGestioneNodi()
-{
-    NodoCorrente.reset();
-    GenVerNodi.reset();
-}
+void RilasciaGestioneNodi() { CalcoloInCorso::Istanza().Rilascia(); }
 
 void NuovoNodo()
 {
-    GenVerNodi->CreaNodo(std::string());
-    const int totale = GenVerNodi->Nodi->Count();
-    NodoCorrente = GenVerNodi->Nodi->Item(totale);
-    EditorNodi()->lblNodiTot->setText(QString::number(totale));
+    EditorNodi();   // its total follows the calculation's joints
+    CalcoloInCorso::Istanza().NuovoNodo();
 }
 
 void MostraNodo(std::int16_t n)
 {
     frmNodi* f = EditorNodi();
-    f->compilaTextDatiNodo(n);
-    f->ImpostaContatore(QString::number(n));
+    f->MostraNodo(n);
 }
 
 void MostraEditorNodi()

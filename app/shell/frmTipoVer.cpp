@@ -1,7 +1,7 @@
 #include "shell/frmTipoVer.h"
 
 #include "shell/BannerTrevon.h"
-#include "shell/DocumentiTrevon.h"
+#include "comune/DocumentiTrevon.h"
 #include "shell/ModuloTrevon.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 // The calculation file format on its own: a round trip keeps every input value, and every
 // kind of bad file is refused with its reason.
-#include "shell/FileCalcolo.h"
+#include "calcolo/FileCalcolo.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

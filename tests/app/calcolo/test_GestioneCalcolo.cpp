@@ -4,7 +4,7 @@
 
 #include "report/RelazioneComune.h"
 #include "shell/DialoghiFile.h"
-#include "shell/FileCalcolo.h"
+#include "calcolo/FileCalcolo.h"
 #include "shell/GestioneCalcolo.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // joint counter, the guidance note and closing the editor.
 #include "GestioneProva.h"
 
-#include "shell/DocumentiTrevon.h"
+#include "comune/DocumentiTrevon.h"
 
 #include <QFile>
 #include <QTemporaryDir>

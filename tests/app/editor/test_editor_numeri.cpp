@@ -1,5 +1,5 @@
 // The one conversion between texts and numbers of the editor's numeric fields.
-#include "editor/Numeri.h"
+#include "calcolo/Numeri.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "editor/DialoghiRelazione.h"
 #include "report/DocumentoRelazione.h"
 #include "report/ImpaginatoreRelazione.h"
-#include "report/NodoVerificato.h"
+#include "calcolo/NodoVerificato.h"
 
 #include <QAction>
 #include <QDate>

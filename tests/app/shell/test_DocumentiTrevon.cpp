@@ -1,5 +1,5 @@
 // The about page and the guidance PDF the build places beside every executable.
-#include "shell/DocumentiTrevon.h"
+#include "comune/DocumentiTrevon.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Start window: hover colours of the label-buttons, banner frames, the two buttons, banner click.
 #include "shell/BannerTrevon.h"
-#include "shell/DocumentiTrevon.h"
+#include "comune/DocumentiTrevon.h"
 #include "shell/ModuloTrevon.h"
 #include "shell/frmTipoVer.h"
 

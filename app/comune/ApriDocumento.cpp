@@ -1,6 +1,8 @@
 // ApriDocumento: hands a file, web or mail address to the desktop opener and turns its
 // failures into the messages of the shell open service's return codes.
-#include "shell/ModuloTrevon.h"
+#include "comune/ApriDocumento.h"
+
+#include "comune/Avvisi.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,6 @@
 #pragma once
+#include "calcolo/Coefficienti.h"
+
 #include "QOR_TRVSL10.h"
 
 #include <QByteArray>
@@ -19,11 +21,7 @@ constexpr int Versione = 1;                 // format version written by this pr
 constexpr int MassimoNodi = 32767;          // joint numbers are 16-bit
 constexpr qint64 MassimaDimensione = 64LL * 1024 * 1024;   // bytes; larger files are refused
 
-struct Coefficienti {
-    int classeServizio = 1;                                        // selected Option2, 1..3
-    std::array<float, 3> kmod{0.60f, 0.60f, 0.50f};               // txtCoefCar(1..3)
-    std::array<float, 6> gammaM{1.50f, 1.45f, 1.50f, 1.40f, 1.50f, 1.00f};   // txtCoefMat(1..6)
-};
+using Coefficienti = ::Coefficienti;
 
 struct Calcolo {
     std::vector<std::shared_ptr<clsNodo>> nodi;   // inputs only; the bars are in each Asta

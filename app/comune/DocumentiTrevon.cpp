@@ -1,4 +1,4 @@
-#include "shell/DocumentiTrevon.h"
+#include "comune/DocumentiTrevon.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "shell/PuntiGuida.h"
+#include "comune/PuntiGuida.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,4 +1,4 @@
-#include "editor/Numeri.h"
+#include "calcolo/Numeri.h"
 
 #include <QRegularExpression>
 #include <cmath>

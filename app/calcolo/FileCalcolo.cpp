@@ -1,6 +1,7 @@
-#include "shell/FileCalcolo.h"
+#include "calcolo/FileCalcolo.h"
 
-#include "editor/frmNodi.h"
+#include "calcolo/ProprietaMateriali.h"
+#include "calcolo/TipiNodo.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,18 +18,6 @@ namespace FileCalcolo {
 namespace {
 
 const QString Formato = QStringLiteral("Trevon-SL Calcolo");
-
-// The material values in file order: key and bar property.
-struct ValoreMateriale {
-    const char* chiave;
-    float clsAsta::*campo;
-};
-const ValoreMateriale valoriMateriale[] = {
-    {"Fmk", &clsAsta::Res_Fmk},         {"Ft0k", &clsAsta::Res_Ft0k},     {"Ft90k", &clsAsta::Res_Ft90k},
-    {"Fc0k", &clsAsta::Res_Fc0k},       {"Fc90k", &clsAsta::Res_Fc90k},   {"Fvk", &clsAsta::Res_Fvk},
-    {"E0mean", &clsAsta::ModEl_0mean},  {"E05", &clsAsta::ModEl_05},      {"E90mean", &clsAsta::ModEl_90},
-    {"Gmean", &clsAsta::ModEl_Gmean},   {"rok", &clsAsta::Peso},
-};
 
 struct ValoreNodo {
     const char* chiave;
@@ -129,7 +118,8 @@ std::shared_ptr<clsAsta> LeggiAsta(const QJsonValue& valore, const QString& tipo
     else
         NonNegativo(a->Altezza, dove, QStringLiteral("l'Altezza della sezione"));
     NonNegativo(a->Angolo, dove, QStringLiteral("l'Angolo"));
-    if (k == 1 && frmNodi::IndiceTipo(tipo) == 0 && a->Angolo != 0.0f)
+    const TipoNodo* t = TipoNodo::perNome(tipo);
+    if (t && k == t->astaOrizzontale && a->Angolo != 0.0f)
         throw Rifiuto(dove + QStringLiteral("l'Angolo della catena deve essere zero."));
     NonNegativo(a->SforzoAssiale, dove, QStringLiteral("lo Sforzo Assiale (se ne registra il valore assoluto)"));
 
@@ -139,8 +129,10 @@ std::shared_ptr<clsAsta> LeggiAsta(const QJsonValue& valore, const QString& tipo
     const QJsonObject mat = m.toObject();
     a->NumeroMateriale = static_cast<std::int32_t>(Intero(mat, "Numero", dove, 1, std::numeric_limits<std::int32_t>::max()));
     a->DescrizioneMateriale = Testo(mat, "Descrizione", dove).toStdString();
-    for (const ValoreMateriale& v : valoriMateriale)
-        (*a).*v.campo = Numero(mat, v.chiave, dove);
+    for (const ProprietaMateriale& p : ProprietaMateriale::Tutte()) {
+        const QByteArray chiave = p.chiaveFile.toLatin1();
+        (*a).*p.membro = Numero(mat, chiave.constData(), dove);
+    }
     return a;
 }
 
@@ -152,8 +144,8 @@ std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n)
     const QJsonObject o = valore.toObject();
     auto nodo = std::make_shared<clsNodo>();
     const QString tipo = Testo(o, "tipo", dove);
-    const int indice = frmNodi::IndiceTipo(tipo);
-    if (!tipo.isEmpty() && indice < 0)
+    const TipoNodo* t = TipoNodo::perNome(tipo);
+    if (!tipo.isEmpty() && t == nullptr)
         throw Rifiuto(dove + QStringLiteral("tipo di nodo sconosciuto \"%1\".").arg(tipo));
     nodo->TipoNodo = tipo.toStdString();
     for (const ValoreNodo& v : valoriNodo)
@@ -161,14 +153,14 @@ std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n)
 
     // The notch measures a type asks for must be positive; the others are kept as saved
     // (a value left by an earlier type) and only may not be negative.
-    const bool usati[4][6] = {{true, true, false, false, false, false},
-                              {true, false, false, false, false, false},
-                              {true, true, false, false, true, true},
-                              {true, true, false, false, true, true}};
     for (int i : {0, 1, 4, 5}) {
         const float v = (*nodo).*valoriNodo[i].campo;
         const QString nome = QStringLiteral("la misura %1").arg(QLatin1String(valoriNodo[i].chiave));
-        if (indice >= 0 && usati[indice][i])
+        int misura = 0;   // txtMis index of this value
+        for (int m = 1; m <= 4; ++m)
+            if (MisureNodo[static_cast<std::size_t>(m - 1)] == valoriNodo[i].campo)
+                misura = m;
+        if (t && t->UsaMisura(misura))
             Positivo(v, dove, nome);
         else
             NonNegativo(v, dove, nome);
@@ -178,7 +170,7 @@ std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n)
     if (!aste.isArray())
         throw Rifiuto(dove + QStringLiteral("l'elenco delle aste non è leggibile."));
     const QJsonArray elenco = aste.toArray();
-    const int attese = frmNodi::NumeroAsteTipo(tipo);
+    const int attese = t ? t->NumeroAste() : 0;
     if (elenco.size() != attese)
         throw Rifiuto(dove + QStringLiteral("il nodo ha %1 aste, il suo tipo ne prevede %2.")
                                  .arg(elenco.size())
@@ -205,8 +197,8 @@ QByteArray Scrivi(const Calcolo& calcolo)
             QJsonObject m;
             m.insert(QStringLiteral("Numero"), static_cast<qint64>(a.NumeroMateriale));
             m.insert(QStringLiteral("Descrizione"), QString::fromStdString(a.DescrizioneMateriale));
-            for (const ValoreMateriale& v : valoriMateriale)
-                m.insert(QLatin1String(v.chiave), PerJson(a.*v.campo));
+            for (const ProprietaMateriale& p : ProprietaMateriale::Tutte())
+                m.insert(p.chiaveFile, PerJson(a.*p.membro));
             QJsonObject o;
             o.insert(QStringLiteral("TipoSezione"), QString::fromStdString(a.TipoSezione));
             o.insert(QStringLiteral("Base"), PerJson(a.Base));

@@ -1,0 +1,31 @@
+#pragma once
+#include "calcolo/Coefficienti.h"
+#include "calcolo/FileCalcolo.h"
+
+#include "QOR_TRVSL10.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// An opened calculation registered and verified joint by joint into a new register, through
+// the same validation and registration as the editor's "Registra". Nothing of the calculation
+// in progress is touched: the caller adopts the register when the whole file was accepted.
+struct AperturaCalcolo {
+    std::shared_ptr<clsGenVerNodi> registro;   // every joint registered (a refused verification included)
+    int nodoRifiutato = 0;                      // first joint the validation refused; 0 = none
+    QString rifiuto;                            // the validation's message for it
+    struct Verifica {
+        bool eseguita = false;   // registered with a known type and verified without refusal or error
+        QString errore;          // text of an arithmetic or position error of the verification
+    };
+    std::vector<Verifica> verifiche;            // per joint, in order
+
+    bool Accettato() const { return nodoRifiutato == 0 && registro != nullptr; }
+};
+
+// registro is the new, empty register to fill (its messages go where its owner sends them).
+AperturaCalcolo RegistraCalcolo(const FileCalcolo::Calcolo& letto, std::shared_ptr<clsGenVerNodi> registro,
+                                const Coefficienti& coefficienti, float piGreco);

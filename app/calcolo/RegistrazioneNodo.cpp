@@ -1,0 +1,105 @@
+#include "calcolo/RegistrazioneNodo.h"
+
+#include "calcolo/Numeri.h"
+#include "calcolo/TipiNodo.h"
+
+#include <cmath>
+
+namespace {
+
+float numero(const QString& testo) { return Numeri::LeggiFloat(testo).value_or(0.0f); }
+
+}  // namespace
+
+void CalcolaSezione(clsAsta& a, float piGreco)
+{
+    if (a.Base == 0.0f || a.Altezza == 0.0f)
+        return;
+    const QString sezione = QString::fromStdString(a.TipoSezione).trimmed();
+    if (sezione == QStringLiteral("Rettangolare")) {
+        const double h = a.Altezza;
+        const double b = a.Base;
+        a.area = static_cast<float>(h * b);
+        a.ModInerzia = static_cast<float>(std::pow(h, 3) * b / 12.0);
+        a.ModResistenza = static_cast<float>(std::pow(h, 2) * b / 6.0);
+    } else if (sezione == QStringLiteral("Circolare")) {
+        const double r = a.Base;
+        a.area = static_cast<float>(std::pow(2.0 * r, 2) * piGreco / 4.0);
+        a.ModInerzia = static_cast<float>(std::pow(r, 4) * piGreco / 4.0);
+        a.ModResistenza = static_cast<float>(static_cast<double>(a.ModInerzia) / r);
+    }
+}
+
+void CalcolaResistenzeProgetto(clsAsta& a, const Coefficienti& c)
+{
+    const float kmod = c.valKmod();
+    float gm = c.valGM(QString::fromStdString(a.DescrizioneMateriale));
+    if (!(gm > 0.0f))
+        gm = 1.0f;
+    a.Res_Fd = ((a.SforzoAssiale > 0.0f ? a.Res_Ft0k : a.Res_Fc0k) * kmod) / gm;
+    a.Res_Fc0d = (a.Res_Fc0k * kmod) / gm;
+    a.Res_Fvd = (a.Res_Fvk * kmod) / gm;
+    a.Res_Fc90d = (a.Res_Fc90k * kmod) / gm;
+}
+
+bool RegistraNodo(clsGenVerNodi& registro, std::int16_t n, clsNodo& nodo, const DatiNodo& dati,
+                  const Coefficienti& c, float piGreco)
+{
+    const TipoNodo* tipo = TipoNodo::perNome(dati.tipo);
+    if (tipo == nullptr)
+        return false;
+    nodo.TipoNodo = dati.tipo.toStdString();
+    if (tipo->appoggio) {
+        nodo.ReazioneY = numero(dati.reazione);
+        nodo.LunghezzaAppoggio = numero(dati.appoggio);
+    }
+    for (int i = 1; i <= 4; ++i)
+        if (tipo->UsaMisura(i))
+            nodo.*MisureNodo[static_cast<std::size_t>(i - 1)] = numero(dati.misure[static_cast<std::size_t>(i - 1)]);
+
+    const int aste = static_cast<int>(dati.aste.size());
+    for (int k = 1; k <= aste; ++k) {
+        const DatiAsta& d = dati.aste[static_cast<std::size_t>(k - 1)];
+        auto a = std::make_shared<clsAsta>();
+        a->Altezza = d.sezione.trimmed() == QStringLiteral("Rettangolare") ? numero(d.altezza) : numero(d.base);
+        a->Angolo = numero(d.angolo);
+        a->Base = numero(d.base);
+        // The sign typed by the user is not kept: the verifications use the magnitude.
+        a->SforzoAssiale = static_cast<float>(std::fabs(Numeri::Leggi(d.sforzo).value_or(0.0)));
+        a->TipoSezione = d.sezione.toStdString();
+        CalcolaSezione(*a, piGreco);
+        if (d.materiale.numero >= 1) {
+            d.materiale.CopiaIn(*a);
+            CalcolaResistenzeProgetto(*a, c);
+        }
+        // A type changed to one with more bars than were registered: the new bars are
+        // appended, as only registered bars can be modified.
+        if (nodo.AsteReg && k <= nodo.Asta->Count())
+            registro.ModificaAsta(n, static_cast<std::int16_t>(k), *a);
+        else
+            registro.AggiungiAsta(n, a);
+    }
+    // A type changed to one with fewer bars: the bars it no longer has leave the joint, so
+    // neither the report nor the editor shows them as part of it.
+    while (nodo.Asta->Count() > aste)
+        nodo.Asta->Remove(nodo.Asta->Count());
+    nodo.AsteReg = true;
+    return true;
+}
+
+QString TestoTipoNonImplementato()
+{
+    return QStringLiteral("Impossibile Procedere.\nIl Tipo di nodo selezionato non è ancora implementato nella Classe");
+}
+
+void VerificaNodo(clsGenVerNodi& registro, std::int16_t n, bool& procedi, bool* tipoNoto)
+{
+    const TipoNodo* tipo = TipoNodo::perNome(QString::fromStdString(registro.Nodi->Item(n)->TipoNodo));
+    if (tipoNoto)
+        *tipoNoto = tipo != nullptr;
+    if (tipo == nullptr) {
+        procedi = false;
+        return;
+    }
+    (registro.*tipo->verifica)(procedi, n);
+}

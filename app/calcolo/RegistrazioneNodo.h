@@ -1,0 +1,31 @@
+#pragma once
+#include "calcolo/Coefficienti.h"
+#include "calcolo/DatiNodo.h"
+
+#include "QOR_TRVSL10.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// Registration of a joint's data into the register, and its verification by its type.
+
+// Area, second moment and section modulus of a bar from its section (cm): each power in
+// double precision, each result a float before the next one; piGreco is the program's float π.
+void CalcolaSezione(clsAsta& a, float piGreco);
+
+// Design strengths characteristic × kmod / γM (after the material and the axial force).
+void CalcolaResistenzeProgetto(clsAsta& a, const Coefficienti& c);
+
+// Copies validated data into joint nodo (number n of the register): type, the measures the
+// type uses, every bar with its section values, material and design strengths. Bars the type
+// no longer has leave the joint. False, changing nothing, for a type of no table row.
+bool RegistraNodo(clsGenVerNodi& registro, std::int16_t n, clsNodo& nodo, const DatiNodo& dati,
+                  const Coefficienti& c, float piGreco);
+
+// The message for a joint whose type has no verification.
+QString TestoTipoNonImplementato();
+
+// Runs the verification of joint n's type. procedi False when the library refused the joint
+// or the type has none (then tipoNoto is false). ErroreCalcolo and std::out_of_range pass on.
+void VerificaNodo(clsGenVerNodi& registro, std::int16_t n, bool& procedi, bool* tipoNoto = nullptr);
