@@ -1,9 +1,27 @@
+#include "calcolo/LineaComando.h"
+#include "report/ImpaginatoreRelazione.h"
 #include "shell/ModuloTrevon.h"
 
 #include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
+    QStringList argomenti;
+    for (int i = 1; i < argc; ++i)
+        argomenti << QString::fromLocal8Bit(argv[i]);
+    if (LineaComando::Richiesta(argomenti)) {
+        // No window and no display: the report is laid out off screen.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("Trevon-SL"));
+        QApplication::setOrganizationName(QStringLiteral("QOR"));
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return LineaComando::Esegui(argomenti, out, err, Relazione::EsportaRelazioneCompleta);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trevon-SL"));
     QApplication::setOrganizationName(QStringLiteral("QOR"));

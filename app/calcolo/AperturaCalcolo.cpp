@@ -7,7 +7,8 @@
 #include <stdexcept>
 
 AperturaCalcolo RegistraCalcolo(const FileCalcolo::Calcolo& letto, std::shared_ptr<clsGenVerNodi> registro,
-                                const Coefficienti& coefficienti, float piGreco)
+                                const Coefficienti& coefficienti, float piGreco,
+                                const std::function<void(int)>& inizioNodo)
 {
     AperturaCalcolo esito;
     esito.registro = std::move(registro);
@@ -37,6 +38,8 @@ AperturaCalcolo RegistraCalcolo(const FileCalcolo::Calcolo& letto, std::shared_p
         }
         // A joint the library refuses stays registered, as it was saved.
         AperturaCalcolo::Verifica& ver = esito.verifiche.back();
+        if (inizioNodo)
+            inizioNodo(n);
         try {
             bool procedi = true;
             VerificaNodo(reg, n, procedi);

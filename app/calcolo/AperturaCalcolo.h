@@ -26,6 +26,8 @@ struct AperturaCalcolo {
     bool Accettato() const { return nodoRifiutato == 0 && registro != nullptr; }
 };
 
-// registro is the new, empty register to fill (its messages go where its owner sends them).
+// registro is the new, empty register to fill (its messages go where its owner sends them);
+// inizioNodo, when given, is told the number of each joint before it is verified.
 AperturaCalcolo RegistraCalcolo(const FileCalcolo::Calcolo& letto, std::shared_ptr<clsGenVerNodi> registro,
-                                const Coefficienti& coefficienti, float piGreco);
+                                const Coefficienti& coefficienti, float piGreco,
+                                const std::function<void(int)>& inizioNodo = {});

@@ -3,6 +3,7 @@
 #include "calcolo/ProprietaMateriali.h"
 #include "calcolo/TipiNodo.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -28,17 +29,6 @@ const ValoreNodo valoriNodo[] = {
     {"ReazioneY", &clsNodo::ReazioneY}, {"LunghezzaAppoggio", &clsNodo::LunghezzaAppoggio},
     {"tvB", &clsNodo::tvB},             {"LvB", &clsNodo::LvB},
 };
-
-// A float written as its shortest decimal form, so 0.6f is stored as 0.6 and reads back as
-// the same float.
-double PerJson(float v)
-{
-    char testo[64];
-    const auto fine = std::to_chars(testo, testo + sizeof testo, v).ptr;
-    double d = 0;
-    std::from_chars(testo, fine, d);
-    return d;
-}
 
 // A refusal while reading: the reason, in Italian.
 struct Rifiuto : std::runtime_error {
@@ -182,6 +172,30 @@ std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n)
 }
 
 }  // namespace
+
+double PerJson(float v)
+{
+    char testo[64];
+    const auto fine = std::to_chars(testo, testo + sizeof testo, v).ptr;
+    double d = 0;
+    std::from_chars(testo, fine, d);
+    return d;
+}
+
+Lettura LeggiFile(const QString& percorso)
+{
+    Lettura esito;
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly)) {
+        esito.errore = QStringLiteral("Il file non può essere letto (") + file.errorString() + QStringLiteral(").");
+        return esito;
+    }
+    if (file.size() > MassimaDimensione) {
+        esito.errore = QStringLiteral("Il file è troppo grande per essere un Calcolo di Trevon-SL.");
+        return esito;
+    }
+    return Leggi(file.readAll());
+}
 
 QByteArray Scrivi(const Calcolo& calcolo)
 {

@@ -39,4 +39,11 @@ QByteArray Scrivi(const Calcolo& calcolo);
 // Parses and checks the whole file; nothing is returned unless every value is acceptable.
 Lettura Leggi(const QByteArray& dati);
 
+// Reads and checks the file at percorso ("Apri Calcolo" and the command line alike).
+Lettura LeggiFile(const QString& percorso);
+
+// A float as its shortest decimal form, so 0.6f is written as 0.6 and reads back as the same
+// float.
+double PerJson(float v);
+
 }  // namespace FileCalcolo

@@ -209,4 +209,10 @@ bool EsportaPdf(const QString& percorso, const std::vector<SezioneRelazione>& se
     return true;
 }
 
+bool EsportaRelazioneCompleta(const clsGenVerNodi& registro, const Coefficienti& coefficienti,
+                              const QString& percorso, QString& errore)
+{
+    return EsportaPdf(percorso, SezioniCalcolo(registro, CoefficientiCalcolo(coefficienti)), errore);
+}
+
 }

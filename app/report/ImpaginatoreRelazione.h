@@ -27,4 +27,8 @@ void ImpostaPagina(QPagedPaintDevice& dispositivo);
 bool EsportaPdf(const QString& percorso, const std::vector<SezioneRelazione>& sezioni,
                 QString& errore);
 
+// The complete report of a calculation ("Relazione Completa") exported to a PDF.
+bool EsportaRelazioneCompleta(const clsGenVerNodi& registro, const Coefficienti& coefficienti,
+                              const QString& percorso, QString& errore);
+
 }

@@ -160,13 +160,7 @@ bool ApriCalcoloDaFile(const QString& percorso)
         return false;
     };
 
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return rifiuta(QStringLiteral("Il file non può essere letto (") + file.errorString() + QStringLiteral(")."));
-    if (file.size() > FileCalcolo::MassimaDimensione)
-        return rifiuta(QStringLiteral("Il file è troppo grande per essere un Calcolo di Trevon-SL."));
-    const FileCalcolo::Lettura lettura = FileCalcolo::Leggi(file.readAll());
-    file.close();
+    const FileCalcolo::Lettura lettura = FileCalcolo::LeggiFile(percorso);
     if (!lettura.calcolo)
         return rifiuta(lettura.errore);
     const FileCalcolo::Calcolo& letto = *lettura.calcolo;

@@ -1,0 +1,75 @@
+#pragma once
+// Calculations of the four joint types as a calculation file holds them.
+#include "calcolo/FileCalcolo.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace CalcoliProva {
+
+// A bar of C24 solid timber ("Legno Massiccio", so γM of row 1), material number 24.
+inline std::shared_ptr<clsAsta> Asta(const char* sezione, float b, float h, float angolo, float n)
+{
+    auto a = std::make_shared<clsAsta>();
+    a->TipoSezione = sezione;
+    a->Base = b;
+    a->Altezza = h;
+    a->Angolo = angolo;
+    a->SforzoAssiale = n;
+    a->NumeroMateriale = 24;
+    a->DescrizioneMateriale = "Legno Massiccio C24";
+    a->Res_Fmk = 24;
+    a->Res_Ft0k = 14.5f;
+    a->Res_Ft90k = 0.4f;
+    a->Res_Fc0k = 21;
+    a->Res_Fc90k = 2.5f;
+    a->Res_Fvk = 4;
+    a->ModEl_0mean = 11000;
+    a->ModEl_05 = 7400;
+    a->ModEl_90 = 370;
+    a->ModEl_Gmean = 690;
+    a->Peso = 350;
+    return a;
+}
+
+inline std::shared_ptr<clsNodo> Nodo(const std::string& tipo, std::vector<std::shared_ptr<clsAsta>> aste,
+                                     float tv = 3, float Lv = 20)
+{
+    auto n = std::make_shared<clsNodo>();
+    n->TipoNodo = tipo;
+    n->tv = tv;
+    n->Lv = Lv;
+    n->tvB = tv;
+    n->LvB = Lv;
+    for (auto& a : aste)
+        n->Asta->Add(a);
+    n->AsteReg = !aste.empty();
+    return n;
+}
+
+// Tie beam 10 x 20, rafter 10 x 20 at 30° with axial force n (kN), tv 3, Lv 20.
+inline std::shared_ptr<clsNodo> CatenaPuntone(float n)
+{
+    return Nodo("Catena Puntone a Dente Semplice",
+                {Asta("Rettangolare", 10, 20, 0, 0), Asta("Rettangolare", 10, 20, 30, n)});
+}
+
+// Each of the four types once, all lightly loaded.
+inline FileCalcolo::Calcolo QuattroTipi()
+{
+    FileCalcolo::Calcolo c;
+    c.nodi.push_back(CatenaPuntone(5));
+    c.nodi.push_back(Nodo("Puntone Saetta a Dente Semplice",
+                          {Asta("Rettangolare", 12, 20, 30, 0), Asta("Rettangolare", 12, 20, 30, 0),
+                           Asta("Circolare", 7.5f, 7.5f, 60, 5)}));
+    c.nodi.push_back(Nodo("Monaco Puntoni a Dente Semplice",
+                          {Asta("Rettangolare", 12, 20, 30, 5), Asta("Rettangolare", 15, 20, 90, 0),
+                           Asta("Rettangolare", 12, 20, 30, 5)}));
+    c.nodi.push_back(Nodo("Monaco Saette a Dente Semplice",
+                          {Asta("Rettangolare", 10, 15, 45, 4), Asta("Rettangolare", 15, 20, 90, 0),
+                           Asta("Rettangolare", 10, 15, 45, 4)}));
+    return c;
+}
+
+}  // namespace CalcoliProva
