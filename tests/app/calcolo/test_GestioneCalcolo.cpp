@@ -5,14 +5,23 @@
 #include "report/RelazioneComune.h"
 #include "shell/DialoghiFile.h"
 #include "calcolo/FileCalcolo.h"
+#include "calcolo/LineaComando.h"
+#include "calcolo/RisultatiNodo.h"
+#include "nucleo/CalcoliProva.h"
 #include "shell/GestioneCalcolo.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
 #include <QRadioButton>
 #include <QSettings>
 
 #include <csignal>
+#include <iostream>
 #include <sys/resource.h>
 
 using ModuloTrevon::Icona;
@@ -99,6 +108,28 @@ protected:
         }
     }
 
+    // The four joint types typed and registered, in service class 2 with its kmod at 0,8.
+    void QuattroTipi()
+    {
+        f->Option2[2]->setChecked(true);
+        f->txtCoefCar[2]->setText(QStringLiteral("0,8"));
+        CatenaPuntone();
+        Registra();
+        Aggiungi();
+        PuntoneSaetta();
+        f->ComboAsta[3]->setCurrentIndex(1);   // a circular strut
+        f->txtBAsta[3]->setText(QStringLiteral("7,5"));
+        Registra();
+        Aggiungi();
+        MonacoPuntoni(2);
+        Registra();
+        Aggiungi();
+        MonacoPuntoni(3);
+        Registra();
+        for (const auto& a : Presi())
+            ADD_FAILURE() << a.testo.toStdString();
+    }
+
     std::vector<QString> Relazioni()
     {
         std::vector<QString> r;
@@ -120,23 +151,7 @@ protected:
 
 TEST_F(CalcoloTest, FourJointTypesSavedAndOpenedGiveTheSameRecordsAndReports)
 {
-    f->Option2[2]->setChecked(true);
-    f->txtCoefCar[2]->setText(QStringLiteral("0,8"));
-    CatenaPuntone();
-    Registra();
-    Aggiungi();
-    PuntoneSaetta();
-    f->ComboAsta[3]->setCurrentIndex(1);   // a circular strut
-    f->txtBAsta[3]->setText(QStringLiteral("7,5"));
-    Registra();
-    Aggiungi();
-    MonacoPuntoni(2);
-    Registra();
-    Aggiungi();
-    MonacoPuntoni(3);
-    Registra();
-    for (const auto& a : Presi())
-        ADD_FAILURE() << a.testo.toStdString();
+    QuattroTipi();
     ASSERT_EQ(Totale(), 4);
     EXPECT_TRUE(ModuloTrevon::CalcoloDaSalvare());
 
@@ -384,4 +399,65 @@ TEST_F(CalcoloTest, MaterialsChangedInTheArchiveKeepTheSavedValuesAndAreNamed)
     EXPECT_EQ(f->LstMatAsta[2]->topLevelItem(5)->text(1), QStringLiteral("21,00"))
         << "joint 1 shows the values it was registered with";
     EXPECT_EQ(Relazioni(), relazioni);
+}
+
+// The command line reads the saved calculation with the same core: every result it reports is
+// the one the editor stored, and each verdict is the report's.
+TEST_F(CalcoloTest, TheCommandLineGivesTheEditorsFiguresAndVerdicts)
+{
+    QuattroTipi();
+    ASSERT_EQ(Totale(), 4);
+    const std::vector<QString> relazioni = Relazioni();
+    ASSERT_TRUE(ModuloTrevon::SalvaCalcoloIn(File("capriata.trv")));
+
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    const int stato = LineaComando::Esegui({QStringLiteral("--verifica"), File("capriata.trv"), QStringLiteral("--json"),
+                                            QStringLiteral("-")},
+                                           o, e, {});
+    const QJsonArray nodi = QJsonDocument::fromJson(out.toUtf8()).object().value(QStringLiteral("nodi")).toArray();
+    ASSERT_EQ(nodi.size(), 4) << err.toStdString();
+    bool unoNonVerifica = false;
+    for (int n = 1; n <= 4; ++n) {
+        SCOPED_TRACE(n);
+        const QJsonObject j = nodi.at(n - 1).toObject();
+        const QJsonObject risultati = j.value(QStringLiteral("risultati")).toObject();
+        const std::vector<RisultatoNodo> scritti = RisultatoNodo::ScrittiDa(Nodo(n));
+        EXPECT_EQ(risultati.size(), static_cast<qsizetype>(scritti.size()));
+        for (const RisultatoNodo& r : scritti)
+            EXPECT_EQ(static_cast<float>(risultati.value(QLatin1String(r.nome)).toDouble()), Nodo(n).*r.membro) << r.nome;
+        const bool nonVerifica = relazioni[static_cast<std::size_t>(n - 1)].contains(QStringLiteral("NON VERIFICA"));
+        EXPECT_EQ(j.value(QStringLiteral("esito")).toString(),
+                  nonVerifica ? QStringLiteral("NON VERIFICA") : QStringLiteral("VERIFICA"));
+        unoNonVerifica = unoNonVerifica || nonVerifica;
+    }
+    EXPECT_TRUE(unoNonVerifica) << "the worked tie-rafter example fails a check";
+    EXPECT_EQ(stato, LineaComando::NonVerificato);
+}
+
+// Opening registers every joint through the core and writes one report, for the joint shown.
+TEST_F(CalcoloTest, AThousandJointFileOpensInWellUnderASecond)
+{
+    FileCalcolo::Calcolo c;
+    const FileCalcolo::Calcolo quattro = CalcoliProva::QuattroTipi();
+    for (int i = 0; i < 1000; ++i)
+        c.nodi.push_back(quattro.nodi[static_cast<std::size_t>(i % 4)]);
+    {
+        QFile file(File("grande.trv"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(FileCalcolo::Scrivi(c));
+    }
+    QElapsedTimer tempo;
+    tempo.start();
+    ASSERT_TRUE(ModuloTrevon::ApriCalcoloDaFile(File("grande.trv")));
+    const qint64 ms = tempo.elapsed();
+    EXPECT_LT(ms, 1000) << "opening 1,000 joints took " << ms << " ms";
+    std::cout << "[ tempo    ] 1,000 joints opened in " << ms << " ms\n";
+    EXPECT_EQ(Totale(), 1000);
+    EXPECT_EQ(f->lblNodiTot->text(), QStringLiteral("1000"));
+    EXPECT_TRUE(Relazione().contains(QStringLiteral("VERIFICA NODO N.1")));
+    // The file's material 24 differs from the test archive's: the saved values were used.
+    const auto presi = Presi();
+    ASSERT_EQ(presi.size(), 1u);
+    EXPECT_TRUE(presi[0].testo.contains(QStringLiteral("Nodi interessati: 1, 2, 3")));
 }

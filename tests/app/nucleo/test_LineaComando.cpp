@@ -1,0 +1,203 @@
+// Verification from the command line: exit status, the JSON of the results, refusals in
+// Italian on standard error, and the program itself run with no display.
+#include "CalcoliProva.h"
+
+#include "calcolo/LineaComando.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+class LineaComandoTest : public ::testing::Test {
+protected:
+    QString Scrivi(const FileCalcolo::Calcolo& c, const QString& nome = QStringLiteral("calcolo.trv"))
+    {
+        const QString percorso = cartella.filePath(nome);
+        QFile f(percorso);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(FileCalcolo::Scrivi(c));
+        return percorso;
+    }
+
+    int Esegui(const QStringList& argomenti, const LineaComando::ScrittorePdf& pdf = {})
+    {
+        out.clear();
+        err.clear();
+        QTextStream o(&out), e(&err);
+        return LineaComando::Esegui(argomenti, o, e, pdf);
+    }
+
+    QJsonArray Nodi() const { return QJsonDocument::fromJson(out.toUtf8()).object().value(QStringLiteral("nodi")).toArray(); }
+
+    QTemporaryDir cartella;
+    QString out, err;
+};
+
+// A passing and a failing joint: status 1, and each joint's verdict follows its checks.
+TEST_F(LineaComandoTest, APassingAndAFailingJointGiveStatusOneAndTheirChecks)
+{
+    FileCalcolo::Calcolo c;
+    c.nodi.push_back(CalcoliProva::CatenaPuntone(5));
+    c.nodi.push_back(CalcoliProva::CatenaPuntone(80));
+    c.nodi.back()->ReazioneY = 30;
+    c.nodi.back()->LunghezzaAppoggio = 15;
+    ASSERT_EQ(Esegui({QStringLiteral("--verifica"), Scrivi(c), QStringLiteral("--json"), QStringLiteral("-")}),
+              LineaComando::NonVerificato)
+        << err.toStdString();
+    const QJsonObject radice = QJsonDocument::fromJson(out.toUtf8()).object();
+    EXPECT_EQ(radice.value(QStringLiteral("formato")).toString(), QStringLiteral("Trevon-SL Esito"));
+    EXPECT_EQ(radice.value(QStringLiteral("versione")).toInt(), 1);
+    const QJsonArray nodi = Nodi();
+    ASSERT_EQ(nodi.size(), 2);
+
+    const QJsonObject primo = nodi.at(0).toObject();
+    EXPECT_EQ(primo.value(QStringLiteral("numero")).toInt(), 1);
+    EXPECT_EQ(primo.value(QStringLiteral("tipo")).toString(), QStringLiteral("Catena Puntone a Dente Semplice"));
+    EXPECT_EQ(primo.value(QStringLiteral("esito")).toString(), QStringLiteral("VERIFICA"));
+    EXPECT_EQ(primo.value(QStringLiteral("verifiche")).toArray().size(), 3) << "faces and heel, no support";
+    // Only what the verification writes: without a support there is no support stress.
+    const QJsonObject r1 = primo.value(QStringLiteral("risultati")).toObject();
+    EXPECT_TRUE(r1.contains(QStringLiteral("F1")));
+    EXPECT_TRUE(r1.contains(QStringLiteral("tau")));
+    EXPECT_FALSE(r1.contains(QStringLiteral("tens3")));
+    EXPECT_FALSE(r1.contains(QStringLiteral("F1B")));
+
+    const QJsonObject secondo = nodi.at(1).toObject();
+    EXPECT_EQ(secondo.value(QStringLiteral("esito")).toString(), QStringLiteral("NON VERIFICA"));
+    const QJsonArray verifiche = secondo.value(QStringLiteral("verifiche")).toArray();
+    ASSERT_EQ(verifiche.size(), 4) << "with the support check";
+    const QJsonObject r2 = secondo.value(QStringLiteral("risultati")).toObject();
+    EXPECT_TRUE(r2.contains(QStringLiteral("tens3")));
+    bool unaFallita = false;
+    for (const QJsonValue& v : verifiche) {
+        const QJsonObject o = v.toObject();
+        const double s = o.value(QStringLiteral("sollecitazione")).toDouble();
+        const double f = o.value(QStringLiteral("resistenza")).toDouble();
+        EXPECT_EQ(o.value(QStringLiteral("esito")).toBool(), s < f) << o.value(QStringLiteral("nome")).toString().toStdString();
+        unaFallita = unaFallita || !o.value(QStringLiteral("esito")).toBool();
+    }
+    EXPECT_TRUE(unaFallita);
+    // The first check is face 1: its stress is the stored tens1.
+    EXPECT_EQ(verifiche.at(0).toObject().value(QStringLiteral("sollecitazione")).toDouble(),
+              r2.value(QStringLiteral("tens1")).toDouble());
+}
+
+TEST_F(LineaComandoTest, FourPassingTypesGiveStatusZeroWithEveryCheckOfTheirReport)
+{
+    const QString json = cartella.filePath(QStringLiteral("esito.json"));
+    ASSERT_EQ(Esegui({QStringLiteral("--verifica"), Scrivi(CalcoliProva::QuattroTipi()), QStringLiteral("--json"), json}),
+              LineaComando::TuttoVerificato)
+        << err.toStdString();
+    QFile f(json);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    out = QString::fromUtf8(f.readAll());
+    const QJsonArray nodi = Nodi();
+    ASSERT_EQ(nodi.size(), 4);
+    const int attese[] = {3, 2, 4, 4};   // tie–rafter faces and heel; rafter–strut faces; king post both sides
+    for (int i = 0; i < 4; ++i) {
+        const QJsonObject n = nodi.at(i).toObject();
+        EXPECT_EQ(n.value(QStringLiteral("esito")).toString(), QStringLiteral("VERIFICA")) << i;
+        EXPECT_EQ(n.value(QStringLiteral("verifiche")).toArray().size(), attese[i]) << i;
+    }
+    EXPECT_TRUE(nodi.at(2).toObject().value(QStringLiteral("risultati")).toObject().contains(QStringLiteral("tens1B")));
+}
+
+TEST_F(LineaComandoTest, JointsNotVerifiedAreNamedWithTheirReason)
+{
+    FileCalcolo::Calcolo c = CalcoliProva::QuattroTipi();
+    c.nodi[0]->Asta->Item(2)->Angolo = 0;           // the library refuses a zero decisive angle
+    c.nodi.push_back(CalcoliProva::Nodo("", {}));   // never registered
+    ASSERT_EQ(Esegui({QStringLiteral("--verifica"), Scrivi(c), QStringLiteral("--json"), QStringLiteral("-")}),
+              LineaComando::NonVerificato);
+    const QJsonArray nodi = Nodi();
+    ASSERT_EQ(nodi.size(), 5);
+    for (int i : {0, 4}) {
+        const QJsonObject n = nodi.at(i).toObject();
+        EXPECT_EQ(n.value(QStringLiteral("esito")).toString(), QStringLiteral("NON ESEGUITA")) << i;
+        EXPECT_FALSE(n.value(QStringLiteral("messaggio")).toString().isEmpty()) << i;
+        EXPECT_TRUE(n.value(QStringLiteral("verifiche")).toArray().isEmpty()) << i;
+    }
+}
+
+TEST_F(LineaComandoTest, RefusedArgumentsFilesAndJointsGiveStatusTwoAndTheReason)
+{
+    FileCalcolo::Calcolo profondo = CalcoliProva::QuattroTipi();
+    profondo.nodi[0]->tv = 10;   // the editor's validation refuses it; the file's reader does not
+    const QString trv = Scrivi(CalcoliProva::QuattroTipi(), QStringLiteral("buono.trv"));
+    struct Caso { QStringList argomenti; const char* motivo; };
+    const Caso casi[] = {
+        {{}, "Indicare il Calcolo da verificare"},
+        {{QStringLiteral("--verifica")}, "Manca il file dopo --verifica"},
+        {{QStringLiteral("--verifica"), trv, QStringLiteral("--xml")}, "Argomento sconosciuto: --xml"},
+        {{QStringLiteral("--verifica"), trv, QStringLiteral("--pdf"), QStringLiteral("-")}, "non sullo standard output"},
+        {{QStringLiteral("--verifica"), cartella.filePath(QStringLiteral("manca.trv"))}, "Il file non può essere letto"},
+        {{QStringLiteral("--verifica"), Scrivi(profondo, QStringLiteral("profondo.trv"))},
+         "Il Nodo N.1 non supera il controllo dei dati:\nLa Misura dell'Intaglio tv deve essere MINORE"},
+        {{QStringLiteral("--verifica"), trv, QStringLiteral("--json"), cartella.filePath(QStringLiteral("no/esito.json"))},
+         "Impossibile scrivere i risultati nel file"},
+    };
+    for (const Caso& c : casi) {
+        EXPECT_EQ(Esegui(c.argomenti), LineaComando::Rifiutato) << c.motivo;
+        EXPECT_TRUE(err.contains(QString::fromUtf8(c.motivo))) << err.toStdString();
+        EXPECT_TRUE(out.isEmpty()) << c.motivo;
+    }
+    EXPECT_EQ(Esegui({QStringLiteral("--verifica"), trv, QStringLiteral("--pdf"), cartella.filePath(QStringLiteral("r.pdf"))},
+                     [](const clsGenVerNodi&, const Coefficienti&, const QString&, QString& e) {
+                         e = QStringLiteral("disco pieno");
+                         return false;
+                     }),
+              LineaComando::Rifiutato);
+    EXPECT_TRUE(err.contains(QStringLiteral("disco pieno")));
+}
+
+TEST_F(LineaComandoTest, HelpPrintsTheUsage)
+{
+    EXPECT_EQ(Esegui({QStringLiteral("--help")}), 0);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("Uso: Trevon-SL --verifica CALCOLO.trv")));
+}
+
+// The program itself, with no display and no platform chosen: it opens no window, writes the
+// JSON and the complete report, and exits with the status of the joints.
+TEST_F(LineaComandoTest, TheProgramRunsWithoutADisplay)
+{
+    FileCalcolo::Calcolo c = CalcoliProva::QuattroTipi();
+    c.nodi.push_back(CalcoliProva::CatenaPuntone(80));
+    const QString json = cartella.filePath(QStringLiteral("esito.json"));
+    const QString pdf = cartella.filePath(QStringLiteral("relazione.pdf"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.insert(QStringLiteral("HOME"), cartella.path());
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TREVON_PROGRAMMA),
+            {QStringLiteral("--verifica"), Scrivi(c), QStringLiteral("--json"), json, QStringLiteral("--pdf"), pdf});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), LineaComando::NonVerificato) << p.readAllStandardError().toStdString();
+    QFile f(json);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    out = QString::fromUtf8(f.readAll());
+    const QJsonArray nodi = Nodi();
+    ASSERT_EQ(nodi.size(), 5);
+    EXPECT_EQ(nodi.at(4).toObject().value(QStringLiteral("esito")).toString(), QStringLiteral("NON VERIFICA"));
+    QFile r(pdf);
+    ASSERT_TRUE(r.open(QIODevice::ReadOnly));
+    const QByteArray testa = r.read(5);
+    EXPECT_EQ(testa, QByteArray("%PDF-"));
+    EXPECT_GT(r.size(), 5000);
+}
+
+}  // namespace
