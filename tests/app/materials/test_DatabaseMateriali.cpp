@@ -1,3 +1,5 @@
+#include "calcolo/ProprietaMateriali.h"
+#include "materials/SchedaLegno.h"
 #include "materials/ArchivioProva.h"
 
 #include <QStandardPaths>
@@ -100,6 +102,11 @@ TEST(ModelloDalvex, TableHasTheFieldsInOrderAndAPositiveUniqueNumber)
         campi << v.toString();
     EXPECT_EQ(campi, QStringList({"Numero", "Classe", "Descrizione", "Fmk", "Ft0k", "Ft90k", "Fc0k", "Fc90k",
                                   "Fvk", "E0mean", "E05", "E90mean", "Gmean", "rok"}));
+    // The program's material-property table reads exactly these columns, in this order, and
+    // the record sheet shows them.
+    EXPECT_EQ(campi, ColonneMateriale::Tutte());
+    for (int i = 0; i < SchedaLegno::NumCampi; ++i)
+        EXPECT_EQ(SchedaLegno::CampoDi(i), campi.at(i + 1)) << i;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("vincoli"));
         db.setDatabaseName(copia);
