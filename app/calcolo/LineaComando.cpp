@@ -91,9 +91,10 @@ bool ScriviFile(const QString& percorso, const QByteArray& dati, QString& errore
 
 bool Richiesta(const QStringList& argomenti)
 {
+    // Qt's own options take one dash (-platform, -style); any "--" word is ours, so a mistyped
+    // option is refused on the command line instead of starting the windows.
     for (const QString& a : argomenti)
-        if (a == QLatin1String("--verifica") || a == QLatin1String("--help") || a == QLatin1String("-h") ||
-            a == QLatin1String("--json") || a == QLatin1String("--pdf"))
+        if (a.startsWith(QLatin1String("--")) || a == QLatin1String("-h"))
             return true;
     return false;
 }

@@ -21,7 +21,8 @@ constexpr int TuttoVerificato = 0;   // every joint verified, every check passed
 constexpr int NonVerificato = 1;     // a joint fails a check, or was not verified
 constexpr int Rifiutato = 2;         // arguments, file or an output refused
 
-// True when the arguments (without the program's name) ask for the command line.
+// True when the arguments (without the program's name) ask for the command line: any word
+// beginning with "--", or -h.
 bool Richiesta(const QStringList& argomenti);
 
 QString Uso();   // the usage text of --help

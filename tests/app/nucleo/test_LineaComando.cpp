@@ -163,6 +163,9 @@ TEST_F(LineaComandoTest, RefusedArgumentsFilesAndJointsGiveStatusTwoAndTheReason
 
 TEST_F(LineaComandoTest, HelpPrintsTheUsage)
 {
+    EXPECT_TRUE(LineaComando::Richiesta({QStringLiteral("--verfica"), QStringLiteral("a.trv")})) << "a typo is refused, no window";
+    EXPECT_FALSE(LineaComando::Richiesta({QStringLiteral("-platform"), QStringLiteral("xcb")}));
+    EXPECT_FALSE(LineaComando::Richiesta({}));
     EXPECT_EQ(Esegui({QStringLiteral("--help")}), 0);
     EXPECT_TRUE(out.startsWith(QStringLiteral("Uso: Trevon-SL --verifica CALCOLO.trv")));
 }
