@@ -40,15 +40,10 @@ AperturaCalcolo RegistraCalcolo(const FileCalcolo::Calcolo& letto, std::shared_p
         AperturaCalcolo::Verifica& ver = esito.verifiche.back();
         if (inizioNodo)
             inizioNodo(n);
-        try {
-            bool procedi = true;
-            VerificaNodo(reg, n, procedi);
-            ver.eseguita = procedi;
-        } catch (const ErroreCalcolo& e) {
-            ver.errore = QString::fromStdString(e.what());
-        } catch (const std::out_of_range& e) {
-            ver.errore = QString::fromStdString(e.what());
-        }
+        const EsitoVerifica e = EseguiVerifica(reg, n);
+        ver.eseguita = e.eseguita;
+        ver.errore = e.errore;
+        ver.nonValido = e.nonValido;
     }
     return esito;
 }

@@ -20,6 +20,7 @@ struct AperturaCalcolo {
     struct Verifica {
         bool eseguita = false;   // registered with a known type and verified without refusal or error
         QString errore;          // text of an arithmetic or position error of the verification
+        QString nonValido;       // a result negative or not finite: the joint is not verifiable
     };
     std::vector<Verifica> verifiche;            // per joint, in order
 

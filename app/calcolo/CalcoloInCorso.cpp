@@ -13,10 +13,11 @@ std::shared_ptr<clsNodo>& NodoCorrente = CalcoloInCorso::Istanza().corrente;
 float& PiGreco = CalcoloInCorso::Istanza().piGreco;
 }  // namespace ModuloTrevon
 
-std::shared_ptr<clsGenVerNodi> CalcoloInCorso::NuovoRegistro() const
+std::shared_ptr<clsGenVerNodi> CalcoloInCorso::NuovoRegistro()
 {
     GestoreAvvisi avvisi = avvisi_;
-    return std::make_shared<clsGenVerNodi>([avvisi](const std::string& testo, bool beep) {
+    return std::make_shared<clsGenVerNodi>([this, avvisi](const std::string& testo, bool beep) {
+        ultimoAvviso_ = QString::fromStdString(testo);
         if (avvisi)
             avvisi(testo, beep);
     });

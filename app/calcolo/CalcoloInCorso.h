@@ -29,7 +29,10 @@ public:
     // Where the library's own messages go (a zero decisive angle, an unregistered bar).
     void ImpostaGestoreAvvisi(GestoreAvvisi g) { avvisi_ = std::move(g); }
     // A new, empty register whose library messages reach the handler.
-    std::shared_ptr<clsGenVerNodi> NuovoRegistro() const;
+    std::shared_ptr<clsGenVerNodi> NuovoRegistro();
+    // The last message of the library through a register made here; cleared on request.
+    QString UltimoAvvisoLibreria() const { return ultimoAvviso_; }
+    void DimenticaAvvisoLibreria() { ultimoAvviso_.clear(); }
 
     // A new calculation: an empty register, no current joint, no file.
     void Nuovo();
@@ -64,6 +67,7 @@ signals:
 private:
     CalcoloInCorso() = default;
     GestoreAvvisi avvisi_;
+    QString ultimoAvviso_;
     Coefficienti coefficienti_;
     QString percorso_;
     QByteArray salvato_;

@@ -14,8 +14,14 @@ struct ControlloNodo {
     bool esito = false;   // Verificato(sollecitazione, resistenza)
 };
 
-// A check passes only when the stress is strictly less than the strength (a NaN never passes).
-inline bool Verificato(float sollecitazione, float resistenza) { return sollecitazione < resistenza; }
+// A check passes only when the stress is strictly less than the strength. A stress that is
+// negative or not finite, or a strength that is not finite, never passes.
+bool Verificato(float sollecitazione, float resistenza);
 
 // The checks of a joint's stored results; empty for a joint of no known type.
 std::vector<ControlloNodo> ControlliNodo(const clsNodo& nodo);
+
+// The first force, stress or strength of the joint's checks that is negative or not finite,
+// named with its value ("la tensione σ1 risulta -10,81 N/mm²"); empty when every one is valid.
+// A joint with such a result is not verifiable.
+QString RisultatoNonValido(const clsNodo& nodo);

@@ -1,5 +1,6 @@
 #include "calcolo/FileCalcolo.h"
 
+#include "calcolo/GeometriaNodo.h"
 #include "calcolo/ProprietaMateriali.h"
 #include "calcolo/TipiNodo.h"
 
@@ -155,6 +156,9 @@ std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n)
         else
             NonNegativo(v, dove, nome);
     }
+    // Zero means no support; the reaction's sign is ignored by the check.
+    if (nodo->LunghezzaAppoggio < 0.0f)
+        throw Rifiuto(dove + QStringLiteral("la Lunghezza dell'Appoggio non può essere minore di 0."));
 
     const QJsonValue aste = Campo(o, "aste", dove);
     if (!aste.isArray())
@@ -167,6 +171,14 @@ std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n)
                                  .arg(attese));
     for (int k = 1; k <= attese; ++k)
         nodo->Asta->Add(LeggiAsta(elenco.at(k - 1), tipo, k, dove));
+    if (t) {
+        std::vector<double> angoli;
+        for (int k = 1; k <= attese; ++k)
+            angoli.push_back(nodo->Asta->Item(k)->Angolo);
+        FuoriGeometria e;
+        if (!AngoliValidi(*t, angoli, e))
+            throw Rifiuto(dove.left(dove.size() - 2) + QStringLiteral(", Asta N.%1: ").arg(e.asta) + e.messaggio);
+    }
     nodo->AsteReg = attese > 0;
     return nodo;
 }

@@ -168,6 +168,8 @@ int Esegui(const QStringList& argomenti, QTextStream& out, QTextStream& err, con
             messaggio = QStringLiteral("Nodo senza Tipo Unione: non registrato.");
         } else if (!v.errore.isNull()) {
             messaggio = QStringLiteral("Impossibile eseguire Verifica\n") + v.errore;
+        } else if (!v.nonValido.isEmpty()) {
+            messaggio = QStringLiteral("Il Nodo non è verificabile: ") + v.nonValido + QLatin1Char('.');
         } else if (!v.eseguita) {
             messaggio = messaggi[n].join(LF);
         } else {

@@ -1,5 +1,6 @@
 #include "calcolo/NodoVerificato.h"
 
+#include "calcolo/ControlliNodo.h"
 #include "calcolo/RisultatiNodo.h"
 #include "calcolo/TipiNodo.h"
 
@@ -37,7 +38,7 @@ bool NodoVerificato(const clsNodo& nodo)
     } catch (const std::exception&) {
         return false;
     }
-    if (!procedi)
+    if (!procedi || !RisultatoNonValido(copia).isEmpty())
         return false;
     for (const RisultatoNodo& r : RisultatoNodo::Tutti()) {
         if (!Uguali(copia.*r.membro, nodo.*r.membro))

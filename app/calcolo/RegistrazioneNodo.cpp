@@ -1,9 +1,11 @@
 #include "calcolo/RegistrazioneNodo.h"
 
+#include "calcolo/ControlliNodo.h"
 #include "calcolo/Numeri.h"
 #include "calcolo/TipiNodo.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace {
 
@@ -90,6 +92,33 @@ bool RegistraNodo(clsGenVerNodi& registro, std::int16_t n, clsNodo& nodo, const 
 QString TestoTipoNonImplementato()
 {
     return QStringLiteral("Impossibile Procedere.\nIl Tipo di nodo selezionato non è ancora implementato nella Classe");
+}
+
+QString EsitoVerifica::Motivo() const
+{
+    if (!tipoNoto)
+        return TestoTipoNonImplementato();
+    if (!errore.isNull())
+        return errore;
+    return nonValido.isEmpty() ? QString() : QStringLiteral("Il Nodo non è verificabile: ") + nonValido + QLatin1Char('.');
+}
+
+EsitoVerifica EseguiVerifica(clsGenVerNodi& registro, std::int16_t n)
+{
+    EsitoVerifica e;
+    try {
+        bool procedi = true;
+        VerificaNodo(registro, n, procedi, &e.tipoNoto);
+        if (procedi) {
+            e.nonValido = RisultatoNonValido(*registro.Nodi->Item(n));
+            e.eseguita = e.nonValido.isEmpty();
+        }
+    } catch (const ErroreCalcolo& x) {
+        e.errore = QString::fromStdString(x.what());
+    } catch (const std::out_of_range& x) {
+        e.errore = QString::fromStdString(x.what());
+    }
+    return e;
 }
 
 void VerificaNodo(clsGenVerNodi& registro, std::int16_t n, bool& procedi, bool* tipoNoto)

@@ -26,6 +26,20 @@ bool RegistraNodo(clsGenVerNodi& registro, std::int16_t n, clsNodo& nodo, const 
 // The message for a joint whose type has no verification.
 QString TestoTipoNonImplementato();
 
+// The outcome of a verification, as the program tells it.
+struct EsitoVerifica {
+    bool eseguita = false;   // verified: not refused, no error, every result valid
+    bool tipoNoto = true;    // the joint's type has a verification
+    QString errore;          // an arithmetic or position error of the library, as it says it
+    QString nonValido;       // a result that is negative or not finite (RisultatoNonValido)
+    // The reason the joint is not verified, for the report box; empty when verified or when
+    // the library refused it with its own message.
+    QString Motivo() const;
+};
+
+// Verifies joint n by its type; every failure comes back in the outcome, none is raised.
+EsitoVerifica EseguiVerifica(clsGenVerNodi& registro, std::int16_t n);
+
 // Runs the verification of joint n's type. procedi False when the library refused the joint
 // or the type has none (then tipoNoto is false). ErroreCalcolo and std::out_of_range pass on.
 void VerificaNodo(clsGenVerNodi& registro, std::int16_t n, bool& procedi, bool* tipoNoto = nullptr);

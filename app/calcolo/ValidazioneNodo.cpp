@@ -1,5 +1,6 @@
 #include "calcolo/ValidazioneNodo.h"
 
+#include "calcolo/GeometriaNodo.h"
 #include "calcolo/Numeri.h"
 #include "calcolo/TipiNodo.h"
 
@@ -43,6 +44,10 @@ EsitoValidazione ValidaNodo(const DatiNodo& dati)
         return Rifiuto(T::Reazione, 0, QStringLiteral("Inserire Reazione Vincolare con formato Numerico Corretto."), 3);
     if (!Numeri::EUnNumero(supporto(dati.appoggio)))
         return Rifiuto(T::Appoggio, 0, QStringLiteral("Inserire Lunghezza Appoggio con formato Numerico Corretto."), 3);
+    // A bearing length below zero has no meaning (zero: no support check). The reaction's
+    // sign is ignored by the check.
+    if (*Numeri::LeggiFloat(supporto(dati.appoggio)) < 0.0f)
+        return Rifiuto(T::Appoggio, 0, QStringLiteral("Inserire Lunghezza Appoggio positiva, o zero se non c'è appoggio."), 3);
 
     // 4. Bars.
     for (int i = 1; i <= static_cast<int>(dati.aste.size()); ++i) {
@@ -97,6 +102,24 @@ EsitoValidazione ValidaNodo(const DatiNodo& dati)
             return Rifiuto(T::Misura, 1,
                            QStringLiteral("La Misura dell'Intaglio tv deve essere MINORE della metà dell'Altezza ") +
                                tipo->nomeIntagliata, 5);
+    }
+
+    // 6. The geometry of the joint must exist for its inclinations and notches.
+    if (tipo) {
+        std::vector<double> angoli, altezze;
+        for (const DatiAsta& a : dati.aste) {
+            angoli.push_back(Numeri::LeggiFloat(a.angolo).value_or(0.0f));
+            altezze.push_back(Numeri::LeggiFloat(a.sezione.trimmed() == QStringLiteral("Rettangolare") ? a.altezza : a.base)
+                                  .value_or(0.0f));
+        }
+        std::array<double, 4> misure{};
+        for (std::size_t i = 0; i < 4; ++i)
+            misure[i] = Numeri::LeggiFloat(dati.misure[i]).value_or(0.0f);
+        FuoriGeometria e;
+        if (!AngoliValidi(*tipo, angoli, e))
+            return Rifiuto(T::Angolo, e.asta, e.messaggio, 6);
+        if (!DentiValidi(*tipo, angoli, altezze, misure, e))
+            return Rifiuto(T::Misura, e.misura, e.messaggio, 6);
     }
     return {};
 }

@@ -17,7 +17,7 @@ struct EsitoValidazione {
     bool valido = true;
     CampoNodo campo;    // the failing field
     QString messaggio;  // the message of the Controllo Dati box
-    int passo = 0;      // the check that failed: 1 type, 2 notch, 3 support, 4 bars, 5 notch depth
+    int passo = 0;      // the check that failed: 1 type, 2 notch, 3 support, 4 bars, 5 notch depth, 6 geometry
 };
 
 EsitoValidazione ValidaNodo(const DatiNodo& dati);

@@ -234,7 +234,9 @@ private:
     void MettiFuoco(const CampoNodo& campo);   // focus on a refused field (and its bar tab)
 
     // Registration and navigation (frmNodi_registrazione.cpp, frmNodi_navigazione.cpp)
-    void ScriviRelazione(const QString& numeroNodo);   // report of NodoCorrente, all or nothing
+    // Report of NodoCorrente, all or nothing; with a reason (or when the joint is not
+    // verified) the title, "Nodo non verificato" and the reason instead of the checks.
+    void ScriviRelazione(const QString& numeroNodo, const QString& motivo = QString());
     void ListaTipiAbilitata(bool abilitata);
     void Sposta(int passo, const QString& domanda);    // Indietro (-1), Avanti (+1)
     void CollegaComandi();

@@ -5,6 +5,7 @@
 #include "calcolo/Numeri.h"
 #include "calcolo/DatiNodo.h"
 #include "calcolo/RegistrazioneNodo.h"
+#include "calcolo/NodoVerificato.h"
 #include "calcolo/TipiNodo.h"
 #include "report/FonteCoefficienti.h"
 #include "report/RelazioneComune.h"
@@ -31,6 +32,10 @@
 using ModuloTrevon::GenVerNodi;
 using ModuloTrevon::NodoCorrente;
 
+namespace {
+const QString LF_ = QStringLiteral("\n");
+}
+
 void frmNodi::registraDatiNodo(bool& procedi)
 {
     procedi = true;
@@ -52,11 +57,15 @@ void frmNodi::registraDatiNodo(bool& procedi)
     }
 }
 
-void frmNodi::ScriviRelazione(const QString& numeroNodo)
+void frmNodi::ScriviRelazione(const QString& numeroNodo, const QString& motivo)
 {
-    // Composed apart first: a composition that raises leaves the report box as it was.
+    // Composed apart first: a composition that raises leaves the report box as it was. A joint
+    // not verified shows that, and why when known, never figures that could read as a pass.
     SuperficieRegistrata composta;
-    Relazione::CreaRelVerNodi(composta, *NodoCorrente, numeroNodo, CoefficientiCalcolo(LeggiCoefficienti()));
+    if (motivo.isNull() && Relazione::NodoVerificato(*NodoCorrente))
+        Relazione::CreaRelVerNodi(composta, *NodoCorrente, numeroNodo, CoefficientiCalcolo(LeggiCoefficienti()));
+    else
+        Relazione::CreaRelNonVerificato(composta, numeroNodo, motivo);
 
     {
         SuperficieQTextEdit box(RichTextBox1);
@@ -76,7 +85,7 @@ void frmNodi::ScriviRelazione(const QString& numeroNodo)
 
 void frmNodi::AvviaVerifica(bool& procedi)
 {
-    QString errore;
+    EsitoVerifica esito;
     {
         ModuloTrevon::CursoreOccupato occupato;
         const QString tipo = cmbTipoNodo->currentText();
@@ -85,27 +94,42 @@ void frmNodi::AvviaVerifica(bool& procedi)
             return;
         }
         const std::int16_t n = NumeroNodoCorrente();
+        CalcoloInCorso::Istanza().DimenticaAvvisoLibreria();
+        esito = EseguiVerifica(*GenVerNodi, n);
+        if (!esito.tipoNoto) {
+            ModuloTrevon::Beep();
+            ModuloTrevon::MsgBox(TestoTipoNonImplementato());
+        }
+        procedi = esito.eseguita;
         try {
-            bool tipoNoto = true;
-            VerificaNodo(*GenVerNodi, n, procedi, &tipoNoto);
-            if (!tipoNoto) {
-                ModuloTrevon::Beep();
-                ModuloTrevon::MsgBox(TestoTipoNonImplementato());
-            }
             if (procedi) {
                 ScriviRelazione(lblNodoCorrente->text());
                 ModifNodo = 0;
                 Command8->setEnabled(false);
+            } else {
+                // What failed, for this joint: the library's refusal, its error or the invalid result.
+                QString motivo = esito.Motivo();
+                if (!esito.errore.isNull())
+                    motivo = QStringLiteral("Impossibile eseguire Verifica\n") + esito.errore;
+                else if (motivo.isEmpty())
+                    motivo = CalcoloInCorso::Istanza().UltimoAvvisoLibreria();
+                if (motivo.isEmpty())
+                    motivo = QStringLiteral("La verifica non è stata eseguita.");
+                ScriviRelazione(lblNodoCorrente->text(), motivo);
             }
-        } catch (const ErroreCalcolo& e) {
-            errore = QString::fromStdString(e.what());
         } catch (const std::out_of_range& e) {
-            errore = QString::fromStdString(e.what());
+            esito.errore = QString::fromStdString(e.what());
+            procedi = false;
         }
     }
-    if (!errore.isNull()) {
+    if (!esito.errore.isNull()) {
         procedi = false;
-        ModuloTrevon::MsgBox(QStringLiteral("Impossibile eseguire Verifica\n") + errore,
+        ModuloTrevon::MsgBox(QStringLiteral("Impossibile eseguire Verifica\n") + esito.errore,
+                             ModuloTrevon::Pulsanti::OK, ModuloTrevon::Icona::Critica);
+    } else if (!esito.nonValido.isEmpty()) {
+        ModuloTrevon::Beep();
+        ModuloTrevon::MsgBox(QStringLiteral("Impossibile eseguire Verifica\nNodo N.") + lblNodoCorrente->text() + LF_ +
+                                 esito.Motivo(),
                              ModuloTrevon::Pulsanti::OK, ModuloTrevon::Icona::Critica);
     }
 }
@@ -178,11 +202,13 @@ void frmNodi::compilaTextDatiNodo(std::int16_t nn)
     }
 
     // The report is titled with the joint being shown: the counter still holds the number of
-    // the joint shown before.
+    // the joint shown before. A joint of a known type without its bars has no report; the
+    // layout's text stays.
+    if (!nodo.AsteReg || nodo.Asta->Count() == 0)
+        return;
     try {
         ScriviRelazione(QString::number(nn));
     } catch (const std::out_of_range&) {
-        // A joint of a known type without its bars has no report; the layout's text stays.
     }
 }
 

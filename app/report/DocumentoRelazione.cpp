@@ -20,16 +20,7 @@ SezioneRelazione SezioneNodo(const clsNodo& nodo, int numero, const FonteCoeffic
     if (sezione.verificato) {
         CreaRelVerNodi(superficie, nodo, QString::number(numero), coefficienti);
     } else {
-        superficie.Cancella();
-        superficie.NomeFont(QStringLiteral("Times New Roman"));
-        superficie.DimensioneFont(12);
-        superficie.Grassetto(true);
-        superficie.Sottolineato(false);
-        superficie.Accoda(QStringLiteral(" VERIFICA NODO N.") + QString::number(numero) + QStringLiteral("\n"));
-        superficie.NomeFont(QStringLiteral("Courier New"));
-        superficie.DimensioneFont(8);
-        superficie.Grassetto(false);
-        superficie.Accoda(QStringLiteral(" Nodo non verificato\n"));
+        CreaRelNonVerificato(superficie, QString::number(numero));
     }
     sezione.documento.reset(box.document()->clone(nullptr));
     return sezione;

@@ -3,6 +3,8 @@
 #include "report/FormatiRelazione.h"
 #include "report/RelazioneDenteSemplice.h"
 
+#include <QStringList>
+
 using namespace FormatiRelazione;
 
 namespace Relazione {
@@ -43,6 +45,22 @@ void CreaRelVerNodi(SuperficieRelazione& box, const clsNodo& nodo, const QString
 
     if (TipoDenteSemplice(tipo))
         creaRelVerNodiCapriataDenteSemplice(box, nodo, coefficienti);
+}
+
+void CreaRelNonVerificato(SuperficieRelazione& box, const QString& numeroNodo, const QString& motivo)
+{
+    box.Cancella();
+    box.NomeFont(kTitolo);
+    box.DimensioneFont(12);
+    box.Grassetto(true);
+    box.Sottolineato(false);
+    box.Accoda(QStringLiteral(" VERIFICA NODO N.") + numeroNodo + LF);
+    box.NomeFont(kCorpo);
+    box.DimensioneFont(8);
+    box.Grassetto(false);
+    box.Accoda(QStringLiteral(" Nodo non verificato\n"));
+    for (const QString& riga : motivo.split(LF, Qt::SkipEmptyParts))
+        box.Accoda(QStringLiteral(" ") + riga + LF);
 }
 
 void CreaRelValNorm(SuperficieRelazione& box, const clsNodo& nodo,

@@ -19,6 +19,10 @@ namespace Relazione {
 void CreaRelVerNodi(SuperficieRelazione& box, const clsNodo& nodo, const QString& numeroNodo,
                     const FonteCoefficienti& coefficienti);
 
+// Clears the surface and writes the title and "Nodo non verificato", then, when given, the
+// reason (one line each): what a joint not verified shows instead of its checks.
+void CreaRelNonVerificato(SuperficieRelazione& box, const QString& numeroNodo, const QString& motivo = QString());
+
 // Appends the normative coefficients section (γM of the joint's bar 1).
 void CreaRelValNorm(SuperficieRelazione& box, const clsNodo& nodo,
                     const FonteCoefficienti& coefficienti);

@@ -172,9 +172,14 @@ bool ApriCalcoloDaFile(const QString& percorso)
     if (!apertura.Accettato())
         return rifiuta(QStringLiteral("Il Nodo N.%1 non supera il controllo dei dati:").arg(apertura.nodoRifiutato) +
                        LF + apertura.rifiuto);
-    for (const AperturaCalcolo::Verifica& v : apertura.verifiche) {
+    for (std::size_t i = 0; i < apertura.verifiche.size(); ++i) {
+        const AperturaCalcolo::Verifica& v = apertura.verifiche[i];
         if (!v.errore.isNull())
             MsgBox(QStringLiteral("Impossibile eseguire Verifica\n") + v.errore, Pulsanti::OK, Icona::Critica);
+        else if (!v.nonValido.isEmpty())
+            MsgBox(QStringLiteral("Impossibile eseguire Verifica\nNodo N.%1\nIl Nodo non è verificabile: ").arg(i + 1) +
+                       v.nonValido + QLatin1Char('.'),
+                   Pulsanti::OK, Icona::Critica);
     }
 
     // Joints whose bars' materials now read differently in the archive: the saved values

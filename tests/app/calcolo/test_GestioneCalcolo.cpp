@@ -461,3 +461,24 @@ TEST_F(CalcoloTest, AThousandJointFileOpensInWellUnderASecond)
     ASSERT_EQ(presi.size(), 1u);
     EXPECT_TRUE(presi[0].testo.contains(QStringLiteral("Nodi interessati: 1, 2, 3")));
 }
+
+// tv = 1e-45 overflows the face stress: the failure is told, and the report box shows the
+// joint as not verified, never the zero stresses left by the failed run as passes.
+TEST_F(CalcoloTest, AJointWhoseVerificationFailsShowsNoPassingLine)
+{
+    FileCalcolo::Calcolo c;
+    c.nodi.push_back(CalcoliProva::CatenaPuntone(50));
+    c.nodi.front()->tv = 1e-45f;
+    {
+        QFile file(File("minimo.trv"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(FileCalcolo::Scrivi(c));
+    }
+    ASSERT_TRUE(ModuloTrevon::ApriCalcoloDaFile(File("minimo.trv")));
+    const auto presi = Presi();
+    ASSERT_GE(presi.size(), 1u);
+    EXPECT_TRUE(presi[0].testo.startsWith(QStringLiteral("Impossibile eseguire Verifica\n"))) << presi[0].testo.toStdString();
+    EXPECT_TRUE(Relazione().startsWith(QStringLiteral(" VERIFICA NODO N.1\n Nodo non verificato"))) << Relazione().toStdString();
+    EXPECT_FALSE(Relazione().contains(QStringLiteral("<")));
+    EXPECT_FALSE(Relazione().contains(QStringLiteral("0,00")));
+}

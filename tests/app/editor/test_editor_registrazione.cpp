@@ -166,8 +166,9 @@ TEST_F(GestioneTest, RefusedDataShowTheCheckAndRegisterNothing)
     EXPECT_EQ(f->SSTab1->currentIndex(), 0);
 }
 
-// The library refuses a rafter at 0°: its message, and the report and "Registra" as they were.
-TEST_F(GestioneTest, RefusedVerificationLeavesReportAndRegistraAsTheyWere)
+// The library refuses a rafter at 0°: its message; the report box says the joint is not
+// verified and why (never the figures of an earlier verification); "Registra" stays on.
+TEST_F(GestioneTest, RefusedVerificationShowsTheRefusalInsteadOfAReport)
 {
     struct Caso {
         const char* caso;
@@ -183,7 +184,6 @@ TEST_F(GestioneTest, RefusedVerificationLeavesReportAndRegistraAsTheyWere)
             f->SSTab1->setCurrentIndex(0);
         }
         f->txtAngAsta[2]->setText(QStringLiteral("0"));
-        const QString prima = Relazione();
         const bool tipoAttivo = f->cmbTipoNodo->isEnabled();
         ASSERT_TRUE(f->Command8->isEnabled());
 
@@ -197,7 +197,9 @@ TEST_F(GestioneTest, RefusedVerificationLeavesReportAndRegistraAsTheyWere)
         EXPECT_EQ(presi[0].icona, Icona::Nessuna);
         EXPECT_EQ(presi[0].pulsanti, Pulsanti::OK);
         EXPECT_EQ(avvisi.beep, beepPrima) << "the library does not ask for a beep here";
-        EXPECT_EQ(Relazione(), prima);
+        EXPECT_EQ(Relazione(), QStringLiteral(" VERIFICA NODO N.") + f->lblNodoCorrente->text() +
+                                   QStringLiteral("\n Nodo non verificato\n Impossibile eseguire Verifica\n"
+                                                  " L'angolo di inclinazione del Puntone risulta =0.\n"));
         EXPECT_TRUE(f->Command8->isEnabled());
         EXPECT_EQ(f->ModifNodo, 1);
         EXPECT_EQ(f->SSTab1->currentIndex(), 0);
@@ -206,7 +208,7 @@ TEST_F(GestioneTest, RefusedVerificationLeavesReportAndRegistraAsTheyWere)
 }
 
 // Errors raised by the verification or the report reach the user as a sentence; the pointer
-// comes back, the report keeps its text and the editor goes on working.
+// comes back, the report box names the failure for the joint and the editor goes on working.
 TEST_F(GestioneTest, CalculationErrorsAreShownAndTheEditorStaysUsable)
 {
     struct Caso {
@@ -235,7 +237,6 @@ TEST_F(GestioneTest, CalculationErrorsAreShownAndTheEditorStaysUsable)
         NuovoNodoSenzaRegistrare();
         CatenaPuntone();
         c.prepara(*f);
-        const QString prima = Relazione();
 
         if (c.daRegistra) {
             f->Command8->click();
@@ -252,7 +253,10 @@ TEST_F(GestioneTest, CalculationErrorsAreShownAndTheEditorStaysUsable)
         EXPECT_EQ(presi[0].icona, Icona::Critica);
         EXPECT_EQ(presi[0].pulsanti, Pulsanti::OK);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(Relazione(), prima);
+        EXPECT_TRUE(Relazione().startsWith(QStringLiteral(" VERIFICA NODO N.") + f->lblNodoCorrente->text() +
+                                           QStringLiteral("\n Nodo non verificato\n Impossibile eseguire Verifica\n ")))
+            << Relazione().toStdString();
+        EXPECT_FALSE(Relazione().contains(QStringLiteral("<"))) << "no line reads as a pass";
         EXPECT_TRUE(f->Command8->isEnabled());
 
         c.ripristina(*f);

@@ -172,6 +172,10 @@ INSTANTIATE_TEST_SUITE_P(
                       "L'Angolo dell'Asta N. 1, Ossia della catena deve essere ZERO.", {}, 0},  // hidden: no focus
         CasoControllo{"RafterAngleFivePasses", 0, Imposta(&frmNodi::txtAngAsta, 2, "5"), {}, {}, 0},
         CasoControllo{"RafterAngleEmptyPasses", 0, Imposta(&frmNodi::txtAngAsta, 2, ""), {}, {}, 0},
+        CasoControllo{"RafterAt200Degrees", 0, Imposta(&frmNodi::txtAngAsta, 2, "200"),
+                      "L'Angolo dell'Asta N. 2 deve essere compreso tra 0° e 90° (esclusi).", "txtAngAsta(2)", 1},
+        CasoControllo{"NegativeBearingLength", 0, Imposta(&frmNodi::txtLapp, "-15"),
+                      "Inserire Lunghezza Appoggio positiva, o zero se non c'è appoggio.", "txtLapp", -1},
         CasoControllo{"Bar2AngleNegative", 0, Imposta(&frmNodi::txtAngAsta, 2, "-1"),
                       "Inserire Angolo Asta N. 2 positivo.", "txtAngAsta(2)", 1},
         CasoControllo{"StrutAngleNegative", 1, Imposta(&frmNodi::txtAngAsta, 3, "-1"),

@@ -1,12 +1,15 @@
 // Registration of plain joint data into the register, section values, design strengths and
 // the verification chosen by the joint's type, without any window.
 #include "calcolo/Coefficienti.h"
+#include "calcolo/ControlliNodo.h"
+#include "calcolo/NodoVerificato.h"
 #include "calcolo/RegistrazioneNodo.h"
 #include "calcolo/TipiNodo.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -163,6 +166,32 @@ TEST_F(Registrazione, TheTypeRowChoosesTheVerification)
                                &clsNodo::fd2, &clsNodo::tau, &clsNodo::tens3})
         EXPECT_EQ(Nodo().*r, m.*r);
     EXPECT_GT(Nodo().tens3, 0.0f) << "the support was checked";
+}
+
+}  // namespace
+
+namespace {
+
+// A rafter at 120° gives a negative face stress (-10,81 N/mm² was printed as a pass): it
+// never passes, and the joint counts as not verifiable.
+TEST_F(Registrazione, NegativeOrNotFiniteResultsNeverPass)
+{
+    DatiNodo d = CatenaPuntone();
+    d.aste[1] = {QStringLiteral("Rettangolare"), QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("120"),
+                 QStringLiteral("50"), Materiale("Legno Massiccio")};
+    ASSERT_TRUE(RegistraNodo(registro, 1, Nodo(), d, c, pi));   // registration does not validate
+    const EsitoVerifica e = EseguiVerifica(registro, 1);
+    EXPECT_FALSE(e.eseguita);
+    EXPECT_TRUE(e.errore.isNull());
+    EXPECT_FALSE(e.nonValido.isEmpty());
+    EXPECT_TRUE(e.Motivo().startsWith(QStringLiteral("Il Nodo non è verificabile: "))) << e.Motivo().toStdString();
+    EXPECT_FALSE(Relazione::NodoVerificato(Nodo()));
+
+    EXPECT_FALSE(Verificato(-10.81f, 5.6f));
+    EXPECT_FALSE(Verificato(std::nanf(""), 5.6f));
+    EXPECT_FALSE(Verificato(1.0f, std::numeric_limits<float>::infinity()));
+    EXPECT_TRUE(Verificato(0.0f, 5.6f));
+    EXPECT_FALSE(Verificato(5.6f, 5.6f)) << "strictly less";
 }
 
 }  // namespace

@@ -133,6 +133,40 @@ const Caso casi[] = {
              d.misure[0] = QStringLiteral("6");
          }),
      T::Misura, 1, "La Misura dell'Intaglio tv deve essere MINORE della metà dell'Altezza del Monaco"},
+    {"rafter at 120 degrees",
+     Con(CatenaPuntone, [](DatiNodo& d) { d.aste[1].angolo = QStringLiteral("120"); }), T::Angolo, 2,
+     "L'Angolo dell'Asta N. 2 deve essere compreso tra 0° e 90° (esclusi)."},
+    {"rafter at 90 degrees", Con(CatenaPuntone, [](DatiNodo& d) { d.aste[1].angolo = QStringLiteral("90"); }), T::Angolo,
+     2, "L'Angolo dell'Asta N. 2 deve essere compreso tra 0° e 90° (esclusi)."},
+    {"rafter at 0 degrees is the verification's refusal", Con(CatenaPuntone, [](DatiNodo& d) { d.aste[1].angolo.clear(); }),
+     T::Nessuno, 0, nullptr},
+    {"king post right bar at 95 degrees", Con(Monaco, [](DatiNodo& d) { d.aste[2].angolo = QStringLiteral("95"); }),
+     T::Angolo, 3, "L'Angolo dell'Asta N. 3 deve essere compreso tra 0° e 90° (esclusi)."},
+    {"strut closing the angle with the rafter",
+     [] {
+         DatiNodo d;
+         d.tipo = QStringLiteral("Puntone Saetta a Dente Semplice");
+         d.misure = {QStringLiteral("3"), QString(), QString(), QString()};
+         d.aste = {Asta("12", "20", "30", ""), Asta("12", "20", "30", ""), Asta("10", "15", "150", "30")};
+         return d;
+     },
+     T::Angolo, 3,
+     "L'Angolo dell'Asta N. 3 deve essere compreso tra 0° e 150° (esclusi): l'angolo tra Puntone e Saetta, "
+     "180° − 30° − α3, deve essere positivo."},
+    {"notch leaving no run on a thin steep rafter",
+     Con(CatenaPuntone,
+         [](DatiNodo& d) {
+             d.aste[1].altezza = QStringLiteral("0,5");
+             d.aste[1].angolo = QStringLiteral("60");
+         }),
+     T::Misura, 1,
+     "La Misura dell'Intaglio tv è troppo grande per l'Altezza e l'inclinazione dell'Asta N. 2: la faccia del dente "
+     "non avrebbe lunghezza."},
+    {"negative bearing length", Con(CatenaPuntone, [](DatiNodo& d) { d.appoggio = QStringLiteral("-15"); }), T::Appoggio,
+     0, "Inserire Lunghezza Appoggio positiva, o zero se non c'è appoggio."},
+    {"negative reaction: its sign is ignored",
+     Con(CatenaPuntone, [](DatiNodo& d) { d.reazione = QStringLiteral("-20"); d.appoggio = QStringLiteral("15"); }),
+     T::Nessuno, 0, nullptr},
     {"notch just under half a circular king post",
      Con(Monaco,
          [](DatiNodo& d) {
