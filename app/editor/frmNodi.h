@@ -126,6 +126,9 @@ public:
     // When the joint shown has unregistered edits: the prompt with the joint's number and the
     // question; Yes registers and verifies. False when the caller must stop.
     bool RegistraSeModificato(const QString& domanda);
+    // Closing the editor (or the program): typed edits of a joint with a type get the prompt of
+    // RegistraSeModificato. False when the window must stay open.
+    bool ConsentiChiusuraEditor();
     Coefficienti LeggiCoefficienti() const;   // numbers of the coefficient boxes
     void ImpostaCoefficienti(const Coefficienti& c);
     // Shows joint 1 of an opened calculation (saved = its saved record) with its report.

@@ -194,6 +194,14 @@ bool frmNodi::RegistraSeModificato(const QString& domanda)
     return procedi;
 }
 
+bool frmNodi::ConsentiChiusuraEditor()
+{
+    // A joint with no type has nothing to register.
+    if (cmbTipoNodo->currentIndex() < 0)
+        return true;
+    return RegistraSeModificato(QStringLiteral("Registrare Modifiche prima di chiudere?"));
+}
+
 void frmNodi::Command4_Click()
 {
     Sposta(-1, QStringLiteral("Registrare Modifiche prima di spostarsi al Nodo Precedente?"));
@@ -249,7 +257,7 @@ void frmNodi::Command9_Click()
 
 void frmNodi::closeEvent(QCloseEvent* evento)
 {
-    if (ControlloChiusura && !ControlloChiusura()) {
+    if (!ConsentiChiusuraEditor() || (ControlloChiusura && !ControlloChiusura())) {
         evento->ignore();
         return;
     }

@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "editor/frmNodi.h"
 #include "shell/GestioneCalcolo.h"
 #include "shell/GestioneNodi.h"
 #include "shell/frmTipoVer.h"
@@ -67,7 +68,9 @@ void frmMain::showEvent(QShowEvent* evento)
 
 void frmMain::closeEvent(QCloseEvent* evento)
 {
-    if (!ModuloTrevon::ConsentiChiusuraCalcolo()) {
+    frmNodi* editor = ModuloTrevon::EditorAperto();
+    if ((editor && !editor->ConsentiChiusuraEditor()) ||
+        !ModuloTrevon::ConsentiChiusuraCalcolo()) {
         evento->ignore();
         return;
     }

@@ -99,10 +99,21 @@ protected:
         f->txtNAsta[3]->setText(QStringLiteral("30"));
     }
 
-    // The editor closed ("Esci") and "Avvia" again: a new editor on a new register.
+    // The editor closed ("Esci") and "Avvia" again: a new editor on a new register. Typed
+    // edits of a joint with a type are let go (No to the prompt).
     void NuovoCalcolo()
     {
+        const bool domanda = f->ModifNodo == 1 && f->cmbTipoNodo->currentIndex() >= 0;
+        if (domanda)
+            avvisi.Rispondi(ModuloTrevon::Risposta::No);
+        const std::size_t prima = avvisi.ricevuti.size();
         f->Command9->click();
+        if (domanda) {
+            // The prompt comes first, before any save prompt.
+            ASSERT_GT(avvisi.ricevuti.size(), prima);
+            EXPECT_TRUE(avvisi.ricevuti[prima].avviso.testo.endsWith(QStringLiteral("Registrare Modifiche prima di chiudere?")));
+            avvisi.ricevuti.erase(avvisi.ricevuti.begin() + static_cast<std::ptrdiff_t>(prima));
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_TRUE(f.isNull());
         ModuloTrevon::AvviaGestioneNodi();

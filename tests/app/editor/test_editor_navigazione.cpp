@@ -352,3 +352,42 @@ TEST_F(GestioneTest, ClosingReleasesTheCurrentJointAndKeepsTheRegister)
     EXPECT_EQ(Nodo(1).TipoNodo, "");
     EXPECT_EQ(f->lblNodoCorrente->text(), QStringLiteral("1"));
 }
+
+// "Esci" with typed edits of a registered joint asks, as the joint navigation does: Cancel
+// keeps the window and the edit, Yes registers and verifies before closing, No lets it go.
+TEST_F(GestioneTest, ClosingWithTypedEditsAsksToRegisterThem)
+{
+    for (const Risposta r : {Risposta::Annulla, Risposta::Si, Risposta::No}) {
+        SCOPED_TRACE(static_cast<int>(r));
+        CatenaPuntone();
+        f->Command8->click();
+        ASSERT_EQ(f->ModifNodo, 0);
+        Batti(f->txtMis[1], QStringLiteral("4"));   // tv 3 → 4 cm, not registered
+        ASSERT_EQ(f->ModifNodo, 1);
+        avvisi.Rispondi(r);
+        if (r != Risposta::Annulla)
+            avvisi.Rispondi(Risposta::No);   // the save prompt that follows
+        f->Command9->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const auto presi = Presi();
+        ASSERT_GE(presi.size(), 1u);
+        EXPECT_TRUE(presi[0].testo.endsWith(QStringLiteral("Registrare Modifiche prima di chiudere?")));
+        EXPECT_TRUE(presi[0].testo.contains(QStringLiteral("Nodo N.1  \"Catena Puntone a Dente Semplice\"")));
+        EXPECT_EQ(presi[0].pulsanti, ModuloTrevon::Pulsanti::SiNoAnnulla);
+        if (r == Risposta::Annulla) {
+            ASSERT_FALSE(f.isNull()) << "the editor stays open";
+            EXPECT_EQ(f->txtMis[1]->text(), QStringLiteral("4"));
+            EXPECT_EQ(Nodo(1).tv, 3.0f);
+            f->ModifNodo = 0;
+            avvisi.Rispondi(Risposta::No);
+            NuovoCalcolo();
+            Presi();
+            continue;
+        }
+        EXPECT_TRUE(f.isNull());
+        EXPECT_EQ(Nodo(1).tv, r == Risposta::Si ? 4.0f : 3.0f);
+        ModuloTrevon::AvviaGestioneNodi();
+        f = ModuloTrevon::EditorAperto();
+        ASSERT_NE(f, nullptr);
+    }
+}

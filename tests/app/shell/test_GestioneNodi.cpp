@@ -9,6 +9,7 @@
 #include "shell/frmTipoVer.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -157,4 +158,32 @@ TEST_F(CicloDiLavoro, ChiudiReleasesTheCalculationAndClosesTheMainWindow)
         EXPECT_TRUE(principale.isNull()) << "the main window closed and was destroyed";
         EXPECT_TRUE(avvisi.ricevuti.empty());
     }
+}
+
+// Closing the main window with typed edits in the editor asks first; Cancel keeps the program.
+TEST_F(CicloDiLavoro, ClosingTheMainWindowAsksForTypedEdits)
+{
+    AvvisiProva avvisi;
+    Clicca(etichetta("Label1"));
+    Elabora();
+    frmNodi* editor = EditorAperto();
+    ASSERT_NE(editor, nullptr);
+    editor->cmbTipoNodo->setCurrentIndex(0);   // a type chosen: something to register
+    ASSERT_EQ(editor->ModifNodo, 1);
+
+    avvisi.Rispondi(ModuloTrevon::Risposta::Annulla);
+    principale->close();
+    Elabora();
+    ASSERT_EQ(avvisi.ricevuti.size(), 1u);
+    EXPECT_TRUE(avvisi.ricevuti[0].avviso.testo.endsWith(QStringLiteral("Registrare Modifiche prima di chiudere?")));
+    avvisi.ricevuti.clear();
+    ASSERT_FALSE(principale.isNull());
+    EXPECT_TRUE(principale->isVisible());
+
+    avvisi.Rispondi(ModuloTrevon::Risposta::No);
+    principale->close();
+    Elabora();
+    EXPECT_EQ(avvisi.ricevuti.size(), 1u);
+    avvisi.ricevuti.clear();
+    EXPECT_TRUE(principale.isNull() || !principale->isVisible());
 }
