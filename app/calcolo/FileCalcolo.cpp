@@ -31,6 +31,9 @@ const ValoreNodo valoriNodo[] = {
     {"tvB", &clsNodo::tvB},             {"LvB", &clsNodo::LvB},
 };
 
+// A number as a message quotes it: decimal comma, at most seven significant digits.
+QString Breve(float v) { return QString::number(static_cast<double>(v), 'g', 7).replace(QLatin1Char('.'), QLatin1Char(',')); }
+
 // A refusal while reading: the reason, in Italian.
 struct Rifiuto : std::runtime_error {
     explicit Rifiuto(const QString& t) : std::runtime_error(t.toStdString()), testo(t) {}
@@ -319,6 +322,24 @@ Lettura Leggi(const QByteArray& dati)
         };
         serie("kmod", calcolo.coefficienti.kmod);
         serie("gammaM", calcolo.coefficienti.gammaM);
+        // Physical ranges: kmod reduces or at most slightly raises a strength (instantaneous
+        // actions reach 1,10); a partial factor never lowers the safety below 1.
+        for (std::size_t i = 0; i < calcolo.coefficienti.kmod.size(); ++i) {
+            const float v = calcolo.coefficienti.kmod[i];
+            if (!(v > 0.0f && v <= 1.1f))
+                throw Rifiuto(doveCoeff + QStringLiteral("il valore %1 di \"kmod\" (classe di servizio %2) è fuori "
+                                                         "dall'intervallo ammesso: maggiore di 0 e al più 1,1.")
+                                              .arg(Breve(v))
+                                              .arg(i + 1));
+        }
+        for (std::size_t i = 0; i < calcolo.coefficienti.gammaM.size(); ++i) {
+            const float v = calcolo.coefficienti.gammaM[i];
+            if (!(v >= 1.0f && v <= 2.0f))
+                throw Rifiuto(doveCoeff + QStringLiteral("il valore %1 di \"gammaM\" (riga %2 della tabella) è fuori "
+                                                         "dall'intervallo ammesso: da 1 a 2.")
+                                              .arg(Breve(v))
+                                              .arg(i + 1));
+        }
 
         const QJsonValue nodi = Campo(radice, "nodi", dove);
         if (!nodi.isArray())

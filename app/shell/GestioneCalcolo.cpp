@@ -65,6 +65,15 @@ bool CalcoloDaSalvare() { return calcolo().DaSalvare(); }
 bool SalvaCalcoloIn(const QString& percorso)
 {
     const QByteArray dati = FileCalcolo::Scrivi(CalcoloCorrente());
+    // Never a file that "Apri Calcolo" would refuse (a coefficient out of its range, say).
+    const FileCalcolo::Lettura rilettura = FileCalcolo::Leggi(dati);
+    if (!rilettura.calcolo) {
+        Beep();
+        MsgBox(QStringLiteral("Impossibile salvare il Calcolo: il file non potrebbe essere riaperto.") + LF + LF +
+                   rilettura.errore + LF + LF + QStringLiteral("Correggere il valore indicato e salvare di nuovo."),
+               Pulsanti::OK, Icona::Critica, QStringLiteral("Salva Calcolo"));
+        return false;
+    }
     QSaveFile file(percorso);
     // Unbuffered, so a short write (full disk, size limit) is seen here; the size check before
     // the rename catches one the system reports late.

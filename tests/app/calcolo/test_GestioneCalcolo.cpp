@@ -482,3 +482,16 @@ TEST_F(CalcoloTest, AJointWhoseVerificationFailsShowsNoPassingLine)
     EXPECT_FALSE(Relazione().contains(QStringLiteral("<")));
     EXPECT_FALSE(Relazione().contains(QStringLiteral("0,00")));
 }
+
+// A kmod out of its range would make a file "Apri Calcolo" refuses: it is not written.
+TEST_F(CalcoloTest, ACalculationTheReaderWouldRefuseIsNotSaved)
+{
+    CatenaPuntone();
+    Registra();
+    f->txtCoefCar[1]->setText(QStringLiteral("1000"));
+    EXPECT_FALSE(ModuloTrevon::SalvaCalcoloIn(File("kmod.trv")));
+    const auto presi = Presi();
+    ASSERT_EQ(presi.size(), 1u);
+    EXPECT_TRUE(presi[0].testo.contains(QStringLiteral("il valore 1000 di \"kmod\"")));
+    EXPECT_FALSE(QFile::exists(File("kmod.trv")));
+}
