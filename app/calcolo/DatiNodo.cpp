@@ -4,20 +4,13 @@
 #include "calcolo/ProprietaMateriali.h"
 #include "calcolo/TipiNodo.h"
 
-namespace {
-
-// A value as the material list shows it and registration reads it back.
-float ComeMostrato(double v) { return Numeri::LeggiFloat(Numeri::TestoDueDecimali(v)).value_or(0.0f); }
-
-}  // namespace
-
 MaterialeAsta MaterialeAsta::DaAsta(const clsAsta& a)
 {
     MaterialeAsta m;
     m.numero = a.NumeroMateriale;
     m.descrizione = QString::fromStdString(a.DescrizioneMateriale);
     for (const ProprietaMateriale& p : ProprietaMateriale::Tutte())
-        m.valori.insert(p.colonna, ComeMostrato(static_cast<double>(a.*p.membro)));
+        m.valori.insert(p.colonna, a.*p.membro);
     return m;
 }
 
@@ -29,7 +22,7 @@ MaterialeAsta MaterialeAsta::DaArchivio(int numero, const QString& descrizione, 
     for (const ProprietaMateriale& p : ProprietaMateriale::Tutte()) {
         const auto v = valori.constFind(p.colonna);
         if (v != valori.constEnd())
-            m.valori.insert(p.colonna, ComeMostrato(*v));
+            m.valori.insert(p.colonna, static_cast<float>(*v));   // full stored precision
     }
     return m;
 }

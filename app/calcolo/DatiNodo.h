@@ -18,7 +18,8 @@ struct MaterialeAsta {
     QHash<QString, float> valori;   // by column (ProprietaMateriale::colonna); absent = no value
 
     float Valore(const QString& colonna) const { return valori.value(colonna, 0.0f); }
-    // The values a bar record keeps, as the material list shows them (two decimals).
+    // The values a bar record keeps. Values are used at their full precision: the editor's
+    // list rounds them for display only.
     static MaterialeAsta DaAsta(const clsAsta& a);
     static MaterialeAsta DaArchivio(int numero, const QString& descrizione, const QHash<QString, double>& valori);
     // Number, description and every value written into the bar record.

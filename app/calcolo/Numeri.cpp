@@ -1,6 +1,7 @@
 #include "calcolo/Numeri.h"
 
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
 
 namespace Numeri {
@@ -54,6 +55,18 @@ QString Testo(float valore)
                 s.chop(1);
         }
     }
+    if (s == QStringLiteral("-0"))
+        s = QStringLiteral("0");
+    return s.replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+QString TestoEsatto(double valore)
+{
+    if (!std::isfinite(valore))
+        return QString();
+    char testo[400];
+    const auto fine = std::to_chars(testo, testo + sizeof testo, valore, std::chars_format::fixed).ptr;
+    QString s = QString::fromLatin1(testo, static_cast<qsizetype>(fine - testo));
     if (s == QStringLiteral("-0"))
         s = QStringLiteral("0");
     return s.replace(QLatin1Char('.'), QLatin1Char(','));

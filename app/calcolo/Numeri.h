@@ -21,6 +21,10 @@ bool EUnNumero(const QString& testo);
 // comma, never an exponent (so the text always reads back through Leggi).
 QString Testo(float valore);
 
+// The shortest decimal text that reads back as exactly this double, decimal comma, never an
+// exponent: what a box shows of a stored value so that saving it again changes nothing.
+QString TestoEsatto(double valore);
+
 // Two decimals with the decimal comma (pattern "0.00").
 QString TestoDueDecimali(double valore);
 

@@ -11,10 +11,12 @@ std::vector<ProprietaMateriale> CreaProprieta()
     const QString massa = QStringLiteral("Massa");
     const QString nmm = QStringLiteral("N/mm²");
     const QString kgm = QStringLiteral("Kg/m³");
-    auto p = [](const char* col, const char* et, const char* did, const char* sim, const QString& gr,
-                const QString& un, float clsAsta::*m) {
+    // The characteristic strengths are required; moduli and density are not used by the
+    // verifications and may be left without a value.
+    auto p = [&res](const char* col, const char* et, const char* did, const char* sim, const QString& gr,
+                    const QString& un, float clsAsta::*m) {
         return ProprietaMateriale{QString::fromLatin1(col), QString::fromLatin1(et), QString::fromUtf8(did),
-                                  QString::fromUtf8(sim),   gr, un, QString::fromLatin1(col), m};
+                                  QString::fromUtf8(sim),   gr, un, QString::fromLatin1(col), m, gr == res};
     };
     return {
         p("Fmk", "Fmk", "Flessione", "f<sub>m,k</sub>", res, nmm, &clsAsta::Res_Fmk),

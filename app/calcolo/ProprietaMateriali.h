@@ -18,6 +18,7 @@ struct ProprietaMateriale {
     QString unita;        // unit of the value
     QString chiaveFile;   // key in a calculation file's material object
     float clsAsta::*membro;   // where a bar keeps it
+    bool obbligatoria;        // a strength the verifications use: a material must have it
 
     static const std::vector<ProprietaMateriale>& Tutte();
     static const ProprietaMateriale* perColonna(const QString& colonna);   // any letter case

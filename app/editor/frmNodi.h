@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "calcolo/DatiNodo.h"
+
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -25,8 +27,6 @@ class QAction;
 namespace Relazione { struct SezioneRelazione; }
 class clsNodo;
 struct Coefficienti;
-struct DatiNodo;
-struct MaterialeAsta;
 struct CampoNodo;
 
 // The joint editor: one joint at a time, its type, notch and support fields, the bars on the
@@ -253,5 +253,6 @@ private:
     void EsportaSezioni(const std::vector<Relazione::SezioneRelazione>& sezioni, const QString& nomeProposto);
 
     bool bloccoMateriale_ = false;   // txtMatAsta written by the tab switch: no reload
+    std::vector<MaterialeAsta> materialiAste_ = std::vector<MaterialeAsta>(NumAste + 1);   // [k]: LstMatAsta(k)'s material
     bool inCostruzione_ = true;
 };

@@ -39,6 +39,9 @@ QString frmNodi::TestoPredefinitoCoefMat(int i) { return Coefficienti::TestoPred
 
 void frmNodi::CaricaDatiMat(QTreeWidget* listW, int nMat)
 {
+    for (int k = 1; k <= NumAste; ++k)
+        if (LstMatAsta[static_cast<std::size_t>(k)] == listW)
+            materialiAste_.at(static_cast<std::size_t>(k)) = MaterialeAsta{};
     listW->clear();
     listW->setToolTip(QString());
     listW->setColumnWidth(0, Pixel(900));
@@ -58,6 +61,9 @@ void frmNodi::CaricaDatiMat(QTreeWidget* listW, int nMat)
 
 void frmNodi::MostraMateriale(QTreeWidget* listW, const MaterialeAsta& m)
 {
+    for (int k = 1; k <= NumAste; ++k)
+        if (LstMatAsta[static_cast<std::size_t>(k)] == listW)
+            materialiAste_.at(static_cast<std::size_t>(k)) = m;
     listW->clear();
     aggiungiRiga(listW, QStringLiteral("N\u00b0"), QString::number(m.numero));
     aggiungiRiga(listW, QStringLiteral("Descrizione"), m.descrizione);
@@ -92,6 +98,11 @@ MaterialeAsta frmNodi::MaterialeMostrato(int k) const
     m.numero = NumeroMateriale(k);
     if (k < 1 || k > NumAste)
         return m;
+    // The material as loaded, at its full precision; the list's rows are read only when they
+    // were written by other means.
+    const MaterialeAsta& caricato = materialiAste_.at(static_cast<std::size_t>(k));
+    if (m.numero >= 1 && caricato.numero == m.numero)
+        return caricato;
     const QTreeWidget* lista = LstMatAsta[static_cast<std::size_t>(k)];
     for (int riga = 0; riga < lista->topLevelItemCount(); ++riga) {
         const QTreeWidgetItem* r = lista->topLevelItem(riga);

@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QStringList>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -202,13 +203,34 @@ void SchedaLegno::MostraDati_Mat()
         if (!testo.trimmed().isEmpty())
             Text1[static_cast<std::size_t>(i)]->setText(testo);
     }
+    // Each value exactly as stored, so that registering again changes nothing; a stored value
+    // that is not a number is shown as it is and named, never replaced without a word.
+    QStringList illeggibili;
     for (int i = 2; i < NumCampi; ++i) {
         const QVariant v = rs_OneMat->Campo(CampoDi(i));
+        const ProprietaMateriale* p = ProprietaMateriale::perColonna(CampoDi(i));
+        if (v.isNull()) {
+            // No value: a strength the verifications need is named; a modulus may have none.
+            if (p && p->obbligatoria)
+                illeggibili << QStringLiteral("- ") + p->didascalia + QStringLiteral(" (") + p->colonna +
+                                   QStringLiteral("): nessun valore");
+            continue;
+        }
         bool ok = false;
-        const double numeroCampo = v.toDouble(&ok);
-        if (!v.isNull() && ok && numeroCampo != 0)
-            Text1[static_cast<std::size_t>(i)]->setText(Numeri::Testo(static_cast<float>(numeroCampo)));
+        const double numeroCampo = v.userType() == QMetaType::QString ? 0.0 : v.toDouble(&ok);
+        if (ok && std::isfinite(numeroCampo)) {
+            Text1[static_cast<std::size_t>(i)]->setText(Numeri::TestoEsatto(numeroCampo));
+        } else {
+            Text1[static_cast<std::size_t>(i)]->setText(v.toString());
+            illeggibili << QStringLiteral("- ") + Righe()[static_cast<std::size_t>(i)].didascalia + QStringLiteral(" (") +
+                               CampoDi(i) + QStringLiteral("): \"") + v.toString().left(40) + QStringLiteral("\"");
+        }
     }
+    if (!illeggibili.isEmpty())
+        MsgBox(QStringLiteral("Alcuni valori del Materiale N. ") + Text2->text() +
+                   QStringLiteral(" nell'archivio non sono numeri validi:\n") + illeggibili.join(QLatin1Char('\n')) +
+                   QStringLiteral("\n\nCorreggerli prima di registrare il materiale."),
+               Pulsanti::OK, Icona::Informazione);
 }
 
 void SchedaLegno::disattiva_controlli()
@@ -261,8 +283,18 @@ void SchedaLegno::controlladati(bool& procedi)
     }
     for (int i = 2; i < NumCampi; ++i) {
         QLineEdit* box = Text1[static_cast<std::size_t>(i)];
-        if (box->text().trimmed().isEmpty())
-            box->setText(QStringLiteral("0"));
+        // A strength the verifications use must be given; a modulus or the density may stay
+        // without a value (stored as none, not as 0).
+        if (box->text().trimmed().isEmpty()) {
+            const ProprietaMateriale* p = ProprietaMateriale::perColonna(CampoDi(i));
+            if (p == nullptr || !p->obbligatoria)
+                continue;
+            beepEMessaggio(QStringLiteral("Inserire il valore di ") + p->didascalia + QStringLiteral(" (") + p->colonna +
+                           QStringLiteral("): è necessario alle verifiche."));
+            SelezionaTesto(box);
+            procedi = false;
+            return;
+        }
         if (!Numeri::EUnNumero(box->text())) {
             beepEMessaggio(QStringLiteral("Inserire Valore con formato numerico corretto."));
             SelezionaTesto(box);

@@ -134,14 +134,21 @@ TEST_F(Materiali, RowsGoIntoTheBarRecord)
     EXPECT_FLOAT_EQ(a.Peso, 350.0f);
 }
 
-TEST_F(Materiali, ArchiveValuesReachTheBarRoundedToTwoDecimals)
+// The list rounds for display only: the bar takes the stored values (Fc90k 0,004 used to
+// become 0 and a division by zero, Fvk 2,345 became 2,35).
+TEST_F(Materiali, ArchiveValuesReachTheBarAtFullPrecision)
 {
-    archivio.Aggiungi(9, QStringLiteral("Pioppo"), {18.456, 11, 0.3, 17.004, 2.2, 3.4, 9000, 6000, 300, 560, 330});
+    archivio.Aggiungi(9, QStringLiteral("Pioppo"), {18.456, 11, 0.3, 17.004, 0.004, 2.345, 9000, 6000, 300, 560, 330});
     f->CaricaDatiMat(f->LstMatAsta[1], 9);
+    EXPECT_EQ(f->LstMatAsta[1]->topLevelItem(2)->text(1), QStringLiteral("18,46"));
     clsAsta a;
     f->CopiaMaterialeInAsta(1, a);
-    EXPECT_FLOAT_EQ(a.Res_Fmk, 18.46f);
-    EXPECT_FLOAT_EQ(a.Res_Fc0k, 17.0f);
+    EXPECT_EQ(a.Res_Fmk, 18.456f);
+    EXPECT_EQ(a.Res_Fc0k, 17.004f);
+    EXPECT_EQ(a.Res_Fc90k, 0.004f);
+    EXPECT_EQ(a.Res_Fvk, 2.345f);
+    f->CalcolaResistenzeProgetto(a);
+    EXPECT_GT(a.Res_Fc90d, 0.0f);
 }
 
 // ---------------------------------------------------------------------------------------

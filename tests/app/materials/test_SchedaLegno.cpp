@@ -47,7 +47,8 @@ protected:
         s->Text2->setText(QString::number(numero));
         s->Text1[0]->setText(QStringLiteral("T1"));
         s->Text1[1]->setText(descrizione);
-        s->Text1[2]->setText(QStringLiteral("12,5"));
+        for (int i = 2; i <= 7; ++i)   // the strengths, which a material must have
+            s->Text1[static_cast<std::size_t>(i)]->setText(QStringLiteral("12,5"));
         s->Text1[12]->setText(QStringLiteral("380"));
     }
 
@@ -117,14 +118,18 @@ TEST_F(Scheda, TheFourModesSetCaptionsButtonsAndFields)
     EXPECT_EQ(qobject_cast<QMdiSubWindow*>(nuova->parentWidget())->mdiArea(), area());
 }
 
-TEST_F(Scheda, ZeroValuesShowEmptyBoxes)
+// Every value exactly as stored: a zero is 0, a value with many digits keeps them all (it
+// used to pass through a 32-bit float: 12345,678 showed as 12345,68 and was saved so).
+TEST_F(Scheda, ValuesShowExactlyAsStored)
 {
-    EseguiSuFile(archivio, QStringLiteral("UPDATE Legno SET Fvk = 0, Gmean = NULL, Classe = '  ' WHERE Numero = 6"));
+    EseguiSuFile(archivio, QStringLiteral("UPDATE Legno SET Fvk = 0, Fmk = 12345.678, Gmean = NULL, Classe = '  ' "
+                                          "WHERE Numero = 6"));
     lista->Toolbar1_ButtonClick(7);
     selezionaNumero(lista, 6);
     SchedaLegno* s = VisualizzaSchedaLegno(lista->rsLista, area());
-    EXPECT_EQ(s->Text1[7]->text(), QString());    // Fvk = 0
-    EXPECT_EQ(s->Text1[11]->text(), QString());   // Gmean null
+    EXPECT_EQ(s->Text1[7]->text(), QStringLiteral("0"));           // Fvk = 0
+    EXPECT_EQ(s->Text1[2]->text(), QStringLiteral("12345,678"));   // Fmk
+    EXPECT_EQ(s->Text1[11]->text(), QString());   // Gmean null: a modulus may have no value
     EXPECT_EQ(s->Text1[0]->text(), QString());    // blank Classe
     EXPECT_EQ(s->windowTitle(), QStringLiteral("Visualizza Scheda Materiale (LEGNO): "));
 }
@@ -190,13 +195,17 @@ TEST_F(Scheda, ChecksRefuseInTheirOrderWithTheirMessages)
         {"letters in a value", "40", 5, "1x", FormatoNumerico, 5},
         {"letters in the last value", "40", 12, "abc", FormatoNumerico, 12},
         {"two separators", "40", 2, "1,2,3", FormatoNumerico, 2},
-        {"all empty", "40", -1, "", QString(), -1},
+        {"strengths given, moduli and density empty", "40", -1, "", QString(), -1},
+        {"a strength empty", "40", 4, "",
+         QStringLiteral("Inserire il valore di Trazione Ortogonale alle fibre (Ft90k): è necessario alle verifiche."), 4},
         {"point decimal", "40", 3, "2.5", QString(), -1},
         {"class and description may stay empty", "40", 0, "", QString(), -1},
     };
     for (const Caso& c : casi) {
         QPointer<SchedaLegno> s = NuovaSchedaLegno(lista->rsLista, area());
         Elabora();
+        for (int i = 2; i <= 7; ++i)   // the strengths, which a material must have
+            s->Text1[static_cast<std::size_t>(i)]->setText(QStringLiteral("1"));
         s->Text2->setText(QString::fromUtf8(c.numero));
         if (c.campo >= 0)
             s->Text1[static_cast<std::size_t>(c.campo)]->setText(QString::fromUtf8(c.valore));
@@ -206,9 +215,9 @@ TEST_F(Scheda, ChecksRefuseInTheirOrderWithTheirMessages)
         EXPECT_EQ(procedi, c.messaggio.isEmpty()) << c.nome;
         if (c.messaggio.isEmpty()) {
             EXPECT_TRUE(avvisi.ricevuti.empty()) << c.nome;
-            for (int i = 2; i < SchedaLegno::NumCampi; ++i)
+            for (int i = 8; i < SchedaLegno::NumCampi; ++i)
                 if (i != c.campo) {
-                    EXPECT_EQ(s->Text1[static_cast<std::size_t>(i)]->text(), QStringLiteral("0")) << c.nome;
+                    EXPECT_EQ(s->Text1[static_cast<std::size_t>(i)]->text(), QString()) << c.nome << ": left without a value";
                 }
         } else {
             ASSERT_EQ(avvisi.ricevuti.size(), 1u) << c.nome;
@@ -223,14 +232,6 @@ TEST_F(Scheda, ChecksRefuseInTheirOrderWithTheirMessages)
             QLineEdit* box = s->Text1[static_cast<std::size_t>(c.focus)];
             EXPECT_TRUE(box->hasFocus()) << c.nome;
             EXPECT_EQ(box->selectedText(), box->text()) << c.nome;
-            // The boxes before it were filled with 0, those after it not yet.
-            EXPECT_EQ(s->Text1[1]->text().isEmpty(), true);
-            if (c.focus > 2) {
-                EXPECT_EQ(s->Text1[2]->text(), QStringLiteral("0")) << c.nome;
-            }
-            if (c.focus < 12) {
-                EXPECT_EQ(s->Text1[12]->text(), QString()) << c.nome;
-            }
         }
         s->modif = 0;
         s->Chiudi();
@@ -250,6 +251,8 @@ TEST_F(Scheda, AddModifyAndDeleteReachTheArchiveAndTheGrid)
     s->Text1[2]->setFocus();
     Scrivi(s->Text1[2], QStringLiteral("20.5"));
     EXPECT_EQ(s->Text1[2]->text(), QStringLiteral("20,5"));
+    for (int i = 3; i <= 7; ++i)
+        s->Text1[static_cast<std::size_t>(i)]->setText(QStringLiteral("0"));
     s->Text1[12]->setText(QStringLiteral("370"));
     EXPECT_EQ(s->modif, 1);
     s->Command1->click();
@@ -364,6 +367,8 @@ TEST_F(Scheda, ClosingPromptTable)
         if (!c.modifica)
             s->Text2->setText(QStringLiteral("50"));
         s->Text1[1]->setText(QStringLiteral("Scritta"));
+        for (int i = 2; i <= 7; ++i)
+            s->Text1[static_cast<std::size_t>(i)]->setText(QStringLiteral("9"));
         s->Text1[3]->setText(c.valida ? QStringLiteral("9") : QStringLiteral("9x"));
         AvvisiProva avvisi;
         avvisi.Rispondi(c.risposta);
@@ -510,4 +515,40 @@ TEST_F(Scheda, KeysMoveThroughTheBoxesAndFilterSeparators)
     EXPECT_EQ(s->Text1[12]->text(), QStringLiteral("350"));   // locked
     Premi(s->Text1[12], Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_TRUE(s->Command2->hasFocus());
+}
+
+// A stored value that cannot be read is named when the sheet opens and is never replaced
+// without a word; the values nobody touched are written back exactly as they were.
+TEST_F(Scheda, UnreadableValuesAreNamedAndUntouchedValuesKeptExactly)
+{
+    EseguiSuFile(archivio, QStringLiteral("UPDATE Legno SET Fmk = 12345.678, Fc0k = 'abc', Fvk = NULL WHERE Numero = 6"));
+    lista->Toolbar1_ButtonClick(7);
+    selezionaNumero(lista, 6);
+    AvvisiProva avvisi;
+    QPointer<SchedaLegno> s = ModificaSchedaLegno(lista->rsLista, area());
+    Elabora();
+    ASSERT_EQ(avvisi.ricevuti.size(), 1u);
+    const QString testo = avvisi.ricevuti[0].avviso.testo;
+    EXPECT_TRUE(testo.contains(QStringLiteral("Compressione Parallela alle fibre (Fc0k): \"abc\""))) << testo.toStdString();
+    EXPECT_TRUE(testo.contains(QStringLiteral("Taglio (Fvk): nessun valore"))) << testo.toStdString();
+    avvisi.ricevuti.clear();
+    EXPECT_EQ(s->Text1[5]->text(), QStringLiteral("abc"));
+
+    // Saving as it is is refused; nothing is written.
+    s->Text1[1]->setText(QStringLiteral("Descrizione nuova"));
+    s->Command1->click();
+    ASSERT_EQ(avvisi.ricevuti.size(), 1u);
+    avvisi.ricevuti.clear();
+    EXPECT_TRUE(aperta(s));
+    EXPECT_EQ(suFile(6, "Fc0k"), QStringLiteral("abc"));
+
+    // Once corrected, the untouched Fmk is written back exactly.
+    s->Text1[5]->setText(QStringLiteral("21"));
+    s->Text1[7]->setText(QStringLiteral("4"));
+    s->Command1->click();
+    EXPECT_TRUE(avvisi.ricevuti.empty());
+    EXPECT_FALSE(aperta(s));
+    EXPECT_EQ(suFile(6, "Fmk"), QStringLiteral("12345.678"));
+    EXPECT_EQ(suFile(6, "Fc0k"), QStringLiteral("21"));
+    EXPECT_EQ(suFile(6, "Descrizione"), QStringLiteral("Descrizione nuova"));
 }
