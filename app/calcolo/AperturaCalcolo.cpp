@@ -29,7 +29,7 @@ AperturaCalcolo RegistraCalcolo(const FileCalcolo::Calcolo& letto, std::shared_p
         nodo.tvB = salvato.tvB;
         nodo.LvB = salvato.LvB;
 
-        const DatiNodo dati = DatiNodo::DaNodo(salvato);
+        const DatiNodo dati = DatiNodo::DaNodo(salvato, letto.tipologie);
         const EsitoValidazione v = ValidaNodo(dati);
         if (!v.valido || !RegistraNodo(reg, n, nodo, dati, coefficienti, piGreco)) {
             esito.nodoRifiutato = n;

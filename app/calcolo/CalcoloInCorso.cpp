@@ -1,5 +1,7 @@
 #include "calcolo/CalcoloInCorso.h"
 
+#include "calcolo/RegistrazioneNodo.h"
+
 CalcoloInCorso& CalcoloInCorso::Istanza()
 {
     // Never destroyed: it may be reached until the very end of the program.
@@ -18,7 +20,7 @@ std::shared_ptr<clsGenVerNodi> CalcoloInCorso::NuovoRegistro()
     GestoreAvvisi avvisi = avvisi_;
     return std::make_shared<clsGenVerNodi>([this, avvisi](const std::string& testo, bool beep) {
         ultimoAvviso_ = QString::fromStdString(testo);
-        if (avvisi)
+        if (avvisi && !silenzioso_)
             avvisi(testo, beep);
     });
 }
@@ -67,6 +69,11 @@ void CalcoloInCorso::ImpostaCoefficienti(const Coefficienti& c)
     if (c == coefficienti_)
         return;
     coefficienti_ = c;
+    if (registro) {
+        silenzioso_ = true;
+        RicalcolaCalcolo(*registro, coefficienti_, tipologie_);
+        silenzioso_ = false;
+    }
     emit coefficientiCambiati();
 }
 
@@ -78,6 +85,7 @@ FileCalcolo::Calcolo CalcoloInCorso::Dati() const
             c.nodi.push_back(registro->Nodi->Item(n));
     }
     c.coefficienti = coefficienti_;
+    c.tipologie = tipologie_;
     return c;
 }
 

@@ -45,7 +45,15 @@ public:
     int TotaleNodi() const;
 
     const Coefficienti& coefficienti() const { return coefficienti_; }
+    // New coefficients: every registered bar's design strengths are computed again and every
+    // registered joint verified again (silently), so no figure uses other coefficients than
+    // those shown; coefficientiCambiati follows.
     void ImpostaCoefficienti(const Coefficienti& c);
+
+    // The timber types of the materials the bars were registered with.
+    TipologieMateriali& tipologie() { return tipologie_; }
+    const TipologieMateriali& tipologie() const { return tipologie_; }
+    void ImpostaTipologie(const TipologieMateriali& t) { tipologie_ = t; }
 
     QString Percorso() const { return percorso_; }
     // The calculation as a file holds it.
@@ -69,6 +77,8 @@ private:
     GestoreAvvisi avvisi_;
     QString ultimoAvviso_;
     Coefficienti coefficienti_;
+    TipologieMateriali tipologie_;
+    bool silenzioso_ = false;   // the library's messages are not shown (recomputing)
     QString percorso_;
     QByteArray salvato_;
 };

@@ -1,11 +1,11 @@
 #include "calcolo/Coefficienti.h"
 
+#include "calcolo/TipologieMateriali.h"
+
 namespace {
 const char* const classi[4] = {"", "1: T=20\u00b0C  U<65%", "2: U>85% x  poche settimane", "3: U>85%"};
 const char* const predefinitiKmod[4] = {"", "0,60", "0,60", "0,50"};
 const char* const predefinitiGammaM[7] = {"", "1,50", "1,45", "1,50", "1,40", "1,50", "1,00"};
-// Words of a material description that select rows 1..4 of the γM table.
-const char* const parole[5] = {"", "Massiccio", "Lamellare", "Fibre", "Compensato"};
 }  // namespace
 
 float Coefficienti::valKmod() const
@@ -15,12 +15,13 @@ float Coefficienti::valKmod() const
 
 float Coefficienti::valGM(const QString& DescrMat) const
 {
-    // Any letter case: "legno massiccio" is solid timber as much as "Legno Massiccio".
-    for (int i = 1; i <= 4; ++i) {
-        if (DescrMat.contains(QString::fromLatin1(parole[i]), Qt::CaseInsensitive))
-            return gammaM[static_cast<std::size_t>(i - 1)];
-    }
-    return 1.0f;
+    const int t = Tipologia::DaDescrizione(DescrMat);
+    return t == Tipologia::Nessuna ? 1.0f : gammaMTipologia(t);
+}
+
+float Coefficienti::gammaMTipologia(int t) const
+{
+    return t >= 1 && t <= Tipologia::Massima ? gammaM[static_cast<std::size_t>(t - 1)] : 0.0f;
 }
 
 QString Coefficienti::strClasse() const { return TestoClasse(classeServizio); }

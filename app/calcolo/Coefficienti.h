@@ -12,6 +12,7 @@ struct Coefficienti {
 
     float valKmod() const;                          // kmod of the service class; 0 when none
     float valGM(const QString& DescrMat) const;     // γM recognised from a material description
+    float gammaMTipologia(int tipologia) const;     // γM of a timber type (row 1..4); 0 for none
     QString strClasse() const;                      // caption of the service class
 
     static QString TestoClasse(int classe);         // caption of service class 1..3

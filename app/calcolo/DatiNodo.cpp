@@ -4,21 +4,24 @@
 #include "calcolo/ProprietaMateriali.h"
 #include "calcolo/TipiNodo.h"
 
-MaterialeAsta MaterialeAsta::DaAsta(const clsAsta& a)
+MaterialeAsta MaterialeAsta::DaAsta(const clsAsta& a, const TipologieMateriali& tipologie)
 {
     MaterialeAsta m;
     m.numero = a.NumeroMateriale;
     m.descrizione = QString::fromStdString(a.DescrizioneMateriale);
+    m.tipologia = tipologie.Di(a);
     for (const ProprietaMateriale& p : ProprietaMateriale::Tutte())
         m.valori.insert(p.colonna, a.*p.membro);
     return m;
 }
 
-MaterialeAsta MaterialeAsta::DaArchivio(int numero, const QString& descrizione, const QHash<QString, double>& valori)
+MaterialeAsta MaterialeAsta::DaArchivio(int numero, const QString& descrizione, const QHash<QString, double>& valori,
+                                        int tipologia)
 {
     MaterialeAsta m;
     m.numero = numero;
     m.descrizione = descrizione;
+    m.tipologia = tipologia;
     for (const ProprietaMateriale& p : ProprietaMateriale::Tutte()) {
         const auto v = valori.constFind(p.colonna);
         if (v != valori.constEnd())
@@ -29,7 +32,7 @@ MaterialeAsta MaterialeAsta::DaArchivio(int numero, const QString& descrizione, 
 
 bool MaterialeAsta::operator==(const MaterialeAsta& o) const
 {
-    if (numero != o.numero || descrizione != o.descrizione)
+    if (numero != o.numero || descrizione != o.descrizione || tipologia != o.tipologia)
         return false;
     for (const ProprietaMateriale& p : ProprietaMateriale::Tutte())
         if (Valore(p.colonna) != o.Valore(p.colonna))
@@ -45,7 +48,7 @@ void MaterialeAsta::CopiaIn(clsAsta& a) const
         a.*p.membro = Valore(p.colonna);
 }
 
-DatiNodo DatiNodo::DaNodo(const clsNodo& nodo)
+DatiNodo DatiNodo::DaNodo(const clsNodo& nodo, const TipologieMateriali& tipologie)
 {
     DatiNodo d;
     d.tipo = QString::fromStdString(nodo.TipoNodo);
@@ -68,7 +71,7 @@ DatiNodo DatiNodo::DaNodo(const clsNodo& nodo)
             b.altezza = Numeri::Testo(a.Altezza);
             b.angolo = Numeri::Testo(a.Angolo);
             b.sforzo = Numeri::Testo(a.SforzoAssiale);
-            b.materiale = MaterialeAsta::DaAsta(a);
+            b.materiale = MaterialeAsta::DaAsta(a, tipologie);
         } else {
             b.sezione = QStringLiteral("Rettangolare");
             if (k == tipo->astaVerticale)

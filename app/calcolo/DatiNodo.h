@@ -1,4 +1,6 @@
 #pragma once
+#include "calcolo/TipologieMateriali.h"
+
 #include "QOR_TRVSL10.h"
 
 #include <QHash>
@@ -16,12 +18,14 @@ struct MaterialeAsta {
     int numero = 0;                 // material number; 0 = none
     QString descrizione;
     QHash<QString, float> valori;   // by column (ProprietaMateriale::colonna); absent = no value
+    int tipologia = 0;              // timber type, row of the γM table (Tipologia); 0 = not stated
 
     float Valore(const QString& colonna) const { return valori.value(colonna, 0.0f); }
     // The values a bar record keeps. Values are used at their full precision: the editor's
     // list rounds them for display only.
-    static MaterialeAsta DaAsta(const clsAsta& a);
-    static MaterialeAsta DaArchivio(int numero, const QString& descrizione, const QHash<QString, double>& valori);
+    static MaterialeAsta DaAsta(const clsAsta& a, const TipologieMateriali& tipologie = {});
+    static MaterialeAsta DaArchivio(int numero, const QString& descrizione, const QHash<QString, double>& valori,
+                                    int tipologia);
     // Number, description and every value written into the bar record.
     void CopiaIn(clsAsta& a) const;
     // Same number, description and values as registration reads them (a missing value reads 0).
@@ -47,5 +51,5 @@ struct DatiNodo {
 
     // The fields as the editor shows a joint record (its type's fields only; every bar's
     // section, sizes, angle, force and material).
-    static DatiNodo DaNodo(const clsNodo& nodo);
+    static DatiNodo DaNodo(const clsNodo& nodo, const TipologieMateriali& tipologie = {});
 };

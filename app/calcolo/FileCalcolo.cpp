@@ -90,7 +90,8 @@ void NonNegativo(float v, const QString& dove, const QString& nome)
         throw Rifiuto(dove + nome + QStringLiteral(" non può essere negativo."));
 }
 
-std::shared_ptr<clsAsta> LeggiAsta(const QJsonValue& valore, const QString& tipo, int k, const QString& doveNodo)
+std::shared_ptr<clsAsta> LeggiAsta(const QJsonValue& valore, const QString& tipo, int k, const QString& doveNodo,
+                                   TipologieMateriali& tipologie)
 {
     const QString dove = doveNodo.left(doveNodo.size() - 2) + QStringLiteral(", Asta N.%1: ").arg(k);
     if (!valore.isObject())
@@ -127,10 +128,14 @@ std::shared_ptr<clsAsta> LeggiAsta(const QJsonValue& valore, const QString& tipo
         const QByteArray chiave = p.chiaveFile.toLatin1();
         (*a).*p.membro = Numero(mat, chiave.constData(), dove);
     }
+    // Files written before the type was stated have none: the description's words then name it.
+    if (mat.contains(QStringLiteral("Tipologia")))
+        tipologie.Imposta(a->NumeroMateriale, QString::fromStdString(a->DescrizioneMateriale),
+                          static_cast<int>(Intero(mat, "Tipologia", dove, 1, Tipologia::Massima)));
     return a;
 }
 
-std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n)
+std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n, TipologieMateriali& tipologie)
 {
     const QString dove = QStringLiteral("Nodo N.%1: ").arg(n);
     if (!valore.isObject())
@@ -173,7 +178,7 @@ std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n)
                                  .arg(elenco.size())
                                  .arg(attese));
     for (int k = 1; k <= attese; ++k)
-        nodo->Asta->Add(LeggiAsta(elenco.at(k - 1), tipo, k, dove));
+        nodo->Asta->Add(LeggiAsta(elenco.at(k - 1), tipo, k, dove, tipologie));
     if (t) {
         std::vector<double> angoli;
         for (int k = 1; k <= attese; ++k)
@@ -228,6 +233,8 @@ QByteArray Scrivi(const Calcolo& calcolo)
             m.insert(QStringLiteral("Descrizione"), QString::fromStdString(a.DescrizioneMateriale));
             for (const ProprietaMateriale& p : ProprietaMateriale::Tutte())
                 m.insert(p.chiaveFile, PerJson(a.*p.membro));
+            if (const int t = calcolo.tipologie.Di(a); t != Tipologia::Nessuna)
+                m.insert(QStringLiteral("Tipologia"), t);
             QJsonObject o;
             o.insert(QStringLiteral("TipoSezione"), QString::fromStdString(a.TipoSezione));
             o.insert(QStringLiteral("Base"), PerJson(a.Base));
@@ -352,7 +359,7 @@ Lettura Leggi(const QByteArray& dati)
                               .arg(elenco.size())
                               .arg(MassimoNodi));
         for (qsizetype i = 0; i < elenco.size(); ++i)
-            calcolo.nodi.push_back(LeggiNodo(elenco.at(i), static_cast<int>(i + 1)));
+            calcolo.nodi.push_back(LeggiNodo(elenco.at(i), static_cast<int>(i + 1), calcolo.tipologie));
         esito.calcolo = std::move(calcolo);
     } catch (const Rifiuto& r) {
         esito.errore = r.testo;

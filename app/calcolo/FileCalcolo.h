@@ -1,5 +1,6 @@
 #pragma once
 #include "calcolo/Coefficienti.h"
+#include "calcolo/TipologieMateriali.h"
 
 #include "QOR_TRVSL10.h"
 
@@ -26,6 +27,7 @@ using Coefficienti = ::Coefficienti;
 struct Calcolo {
     std::vector<std::shared_ptr<clsNodo>> nodi;   // inputs only; the bars are in each Asta
     Coefficienti coefficienti;
+    TipologieMateriali tipologie;                 // timber type of each bar's material
 };
 
 struct Lettura {

@@ -215,7 +215,7 @@ int Esegui(const QStringList& argomenti, QTextStream& out, QTextStream& err, con
         }
     }
     if (!arg.pdf.isEmpty()) {
-        if (!pdf || !pdf(*registro, letto.coefficienti, arg.pdf, errore)) {
+        if (!pdf || !pdf(*registro, letto.coefficienti, letto.tipologie, arg.pdf, errore)) {
             err << QStringLiteral("Impossibile scrivere la relazione nel file:") << LF << arg.pdf << LF << errore << LF;
             err.flush();
             return Rifiutato;

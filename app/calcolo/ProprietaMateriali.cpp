@@ -62,10 +62,12 @@ const ProprietaMateriale* ProprietaMateriale::perEtichetta(const QString& etiche
     return nullptr;
 }
 
-QStringList ColonneMateriale::Tutte()
+QStringList ColonneMateriale::Essenziali()
 {
     QStringList c{Numero, Classe, Descrizione};
     for (const ProprietaMateriale& p : ProprietaMateriale::Tutte())
         c << p.colonna;
     return c;
 }
+
+QStringList ColonneMateriale::Tutte() { return Essenziali() << Tipologia; }

@@ -30,6 +30,9 @@ namespace ColonneMateriale {
 inline const QString Numero = QStringLiteral("Numero");
 inline const QString Classe = QStringLiteral("Classe");
 inline const QString Descrizione = QStringLiteral("Descrizione");
+inline const QString Tipologia = QStringLiteral("Tipologia");   // timber type, row 1..4 of the γM table
 // Numero, Classe, Descrizione, then every value of ProprietaMateriale::Tutte().
+QStringList Essenziali();
+// The columns of an archive: Essenziali() and Tipologia (added to older archives on open).
 QStringList Tutte();
 }

@@ -32,12 +32,36 @@ void CalcolaSezione(clsAsta& a, float piGreco)
     }
 }
 
+float GammaMUsato(const Coefficienti& c, int tipologia)
+{
+    const float gm = tipologia == Tipologia::Nessuna ? 1.0f : c.gammaMTipologia(tipologia);
+    return gm > 0.0f ? gm : 1.0f;
+}
+
 void CalcolaResistenzeProgetto(clsAsta& a, const Coefficienti& c)
 {
+    CalcolaResistenzeProgetto(a, c, Tipologia::DaDescrizione(QString::fromStdString(a.DescrizioneMateriale)));
+}
+
+void RicalcolaCalcolo(clsGenVerNodi& registro, const Coefficienti& c, const TipologieMateriali& tipologie)
+{
+    for (int n = 1; n <= registro.Nodi->Count(); ++n) {
+        clsNodo& nodo = *registro.Nodi->Item(n);
+        if (nodo.TipoNodo.empty() || !nodo.AsteReg)
+            continue;
+        for (int k = 1; k <= nodo.Asta->Count(); ++k) {
+            clsAsta& a = *nodo.Asta->Item(k);
+            if (a.NumeroMateriale >= 1)
+                CalcolaResistenzeProgetto(a, c, tipologie.Di(a));
+        }
+        EseguiVerifica(registro, static_cast<std::int16_t>(n));
+    }
+}
+
+void CalcolaResistenzeProgetto(clsAsta& a, const Coefficienti& c, int tipologia)
+{
     const float kmod = c.valKmod();
-    float gm = c.valGM(QString::fromStdString(a.DescrizioneMateriale));
-    if (!(gm > 0.0f))
-        gm = 1.0f;
+    const float gm = GammaMUsato(c, tipologia);
     a.Res_Fd = ((a.SforzoAssiale > 0.0f ? a.Res_Ft0k : a.Res_Fc0k) * kmod) / gm;
     a.Res_Fc0d = (a.Res_Fc0k * kmod) / gm;
     a.Res_Fvd = (a.Res_Fvk * kmod) / gm;
@@ -45,7 +69,7 @@ void CalcolaResistenzeProgetto(clsAsta& a, const Coefficienti& c)
 }
 
 bool RegistraNodo(clsGenVerNodi& registro, std::int16_t n, clsNodo& nodo, const DatiNodo& dati,
-                  const Coefficienti& c, float piGreco)
+                  const Coefficienti& c, float piGreco, TipologieMateriali* tipologie)
 {
     const TipoNodo* tipo = TipoNodo::perNome(dati.tipo);
     if (tipo == nullptr)
@@ -72,7 +96,9 @@ bool RegistraNodo(clsGenVerNodi& registro, std::int16_t n, clsNodo& nodo, const 
         CalcolaSezione(*a, piGreco);
         if (d.materiale.numero >= 1) {
             d.materiale.CopiaIn(*a);
-            CalcolaResistenzeProgetto(*a, c);
+            CalcolaResistenzeProgetto(*a, c, d.materiale.tipologia);
+            if (tipologie)
+                tipologie->Imposta(d.materiale.numero, d.materiale.descrizione, d.materiale.tipologia);
         }
         // A type changed to one with more bars than were registered: the new bars are
         // appended, as only registered bars can be modified.

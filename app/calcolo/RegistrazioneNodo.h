@@ -14,14 +14,26 @@
 // double precision, each result a float before the next one; piGreco is the program's float π.
 void CalcolaSezione(clsAsta& a, float piGreco);
 
-// Design strengths characteristic × kmod / γM (after the material and the axial force).
+// The γM a bar of this timber type is computed with (a factor that is not positive counts as 1).
+float GammaMUsato(const Coefficienti& c, int tipologia);
+
+// Design strengths characteristic × kmod / γM (after the material and the axial force), γM of
+// the material's timber type.
+void CalcolaResistenzeProgetto(clsAsta& a, const Coefficienti& c, int tipologia);
+// The same with the type the material's description names.
 void CalcolaResistenzeProgetto(clsAsta& a, const Coefficienti& c);
+
+// After a change of the coefficients: every registered bar's design strengths again from its
+// characteristic values, and every registered joint verified again. The joints whose
+// verification now fails or is refused are left not verified.
+void RicalcolaCalcolo(clsGenVerNodi& registro, const Coefficienti& c, const TipologieMateriali& tipologie);
 
 // Copies validated data into joint nodo (number n of the register): type, the measures the
 // type uses, every bar with its section values, material and design strengths. Bars the type
 // no longer has leave the joint. False, changing nothing, for a type of no table row.
+// The timber type of each bar's material is recorded in tipologie when given.
 bool RegistraNodo(clsGenVerNodi& registro, std::int16_t n, clsNodo& nodo, const DatiNodo& dati,
-                  const Coefficienti& c, float piGreco);
+                  const Coefficienti& c, float piGreco, TipologieMateriali* tipologie = nullptr);
 
 // The message for a joint whose type has no verification.
 QString TestoTipoNonImplementato();

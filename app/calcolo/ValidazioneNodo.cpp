@@ -87,6 +87,16 @@ EsitoValidazione ValidaNodo(const DatiNodo& dati)
                                QStringLiteral(" con formato Numerico Corretto."), 4);
         if (a.materiale.numero < 1)
             return Rifiuto(T::Materiale, i, QStringLiteral("Specificare Materiale Asta N.") + n, 4);
+        // γM is that of the material's timber type: never guessed, never 1 by default.
+        if (a.materiale.tipologia == Tipologia::Nessuna)
+            return Rifiuto(T::Materiale, i,
+                           QStringLiteral("Il Materiale N. %1 \"%2\" dell'Asta N.%3 non ha la Tipologia "
+                                          "(legno massiccio, lamellare, ...) che ne dà il coefficiente \u03b3M.\n"
+                                          "Impostarla nella sua Scheda (Tabella Materiali).")
+                               .arg(a.materiale.numero)
+                               .arg(a.materiale.descrizione.left(60))
+                               .arg(n),
+                           4);
     }
 
     // 5. The notch may take less than half the depth of the notched bar. A circular bar's

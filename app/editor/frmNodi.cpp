@@ -140,6 +140,12 @@ frmNodi::frmNodi(QWidget* parent) : QWidget(parent)
     lblNodiTot->setText(QString::number(CalcoloInCorso::Istanza().TotaleNodi()));
     connect(&CalcoloInCorso::Istanza(), &CalcoloInCorso::nodiCambiati, this,
             [this](int totale) { lblNodiTot->setText(QString::number(totale)); });
+    // New coefficients re-verified every joint: the report shown is written again with them.
+    connect(&CalcoloInCorso::Istanza(), &CalcoloInCorso::coefficientiCambiati, this, [this] {
+        if (ModuloTrevon::NodoCorrente && !ModuloTrevon::NodoCorrente->TipoNodo.empty() &&
+            ModuloTrevon::NodoCorrente->AsteReg)
+            ScriviRelazione(lblNodoCorrente->text());
+    });
 
     resize(1180, 780);
 }

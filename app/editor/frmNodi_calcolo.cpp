@@ -71,8 +71,9 @@ void frmNodi::MostraCalcoloAperto(const std::shared_ptr<clsNodo>& salvato)
     // Bars whose material now reads differently in the archive show the values they were
     // registered with.
     for (int k = 1; k <= NodoCorrente->Asta->Count() && k <= NumAste; ++k) {
-        if (MaterialeMostrato(k) != MaterialeAsta::DaAsta(*NodoCorrente->Asta->Item(k)))
-            MostraMaterialeAsta(k, *salvato->Asta->Item(k));
+        if (MaterialeMostrato(k) != MaterialeAsta::DaAsta(*NodoCorrente->Asta->Item(k), CalcoloInCorso::Istanza().tipologie()))
+            MostraMateriale(LstMatAsta[static_cast<std::size_t>(k)],
+                            MaterialeAsta::DaAsta(*salvato->Asta->Item(k), CalcoloInCorso::Istanza().tipologie()));
     }
     const bool registrato = !NodoCorrente->TipoNodo.empty();
     SSTab1->setCurrentIndex(registrato ? 1 : 0);

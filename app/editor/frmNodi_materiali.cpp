@@ -7,6 +7,7 @@
 #include "calcolo/DatiNodo.h"
 #include "calcolo/ProprietaMateriali.h"
 #include "calcolo/RegistrazioneNodo.h"
+#include "calcolo/TipologieMateriali.h"
 #include "calcolo/CalcoloInCorso.h"
 #include "comune/ApriDocumento.h"
 #include "comune/Avvisi.h"
@@ -72,6 +73,8 @@ void frmNodi::MostraMateriale(QTreeWidget* listW, const MaterialeAsta& m)
         const auto v = m.valori.constFind(p.colonna);
         aggiungiRiga(listW, p.etichetta, v == m.valori.constEnd() ? QString() : Numeri::TestoDueDecimali(static_cast<double>(*v)));
     }
+    aggiungiRiga(listW, ColonneMateriale::Tipologia,
+                 m.tipologia == Tipologia::Nessuna ? QStringLiteral("(non indicata)") : Tipologia::Nome(m.tipologia));
     listW->setToolTip(QStringLiteral("Materiale N. ") + QString::number(m.numero) + QStringLiteral(") ") + m.descrizione);
 }
 
@@ -104,13 +107,19 @@ MaterialeAsta frmNodi::MaterialeMostrato(int k) const
     if (m.numero >= 1 && caricato.numero == m.numero)
         return caricato;
     const QTreeWidget* lista = LstMatAsta[static_cast<std::size_t>(k)];
+    bool conTipologia = false;
     for (int riga = 0; riga < lista->topLevelItemCount(); ++riga) {
         const QTreeWidgetItem* r = lista->topLevelItem(riga);
+        conTipologia = conTipologia || r->text(0) == ColonneMateriale::Tipologia;
         if (r->text(0) == QStringLiteral("Descrizione"))
             m.descrizione = r->text(1);
+        else if (r->text(0) == ColonneMateriale::Tipologia)
+            m.tipologia = Tipologia::PerNome(r->text(1));
         else if (const ProprietaMateriale* p = ProprietaMateriale::perEtichetta(r->text(0)))
             m.valori.insert(p->colonna, Numeri::LeggiFloat(r->text(1)).value_or(0.0f));
     }
+    if (!conTipologia)
+        m.tipologia = Tipologia::DaDescrizione(m.descrizione);
     return m;
 }
 

@@ -51,7 +51,7 @@ void frmNodi::registraDatiNodo(bool& procedi)
         return;
     }
     if (!RegistraNodo(*GenVerNodi, NumeroNodoCorrente(), *NodoCorrente, LeggiDatiNodo(), LeggiCoefficienti(),
-                      ModuloTrevon::PiGreco)) {
+                      ModuloTrevon::PiGreco, &CalcoloInCorso::Istanza().tipologie())) {
         ModuloTrevon::MsgBox(TestoTipoNonImplementato());
         procedi = false;
     }
@@ -63,7 +63,7 @@ void frmNodi::ScriviRelazione(const QString& numeroNodo, const QString& motivo)
     // not verified shows that, and why when known, never figures that could read as a pass.
     SuperficieRegistrata composta;
     if (motivo.isNull() && Relazione::NodoVerificato(*NodoCorrente))
-        Relazione::CreaRelVerNodi(composta, *NodoCorrente, numeroNodo, CoefficientiCalcolo(LeggiCoefficienti()));
+        Relazione::CreaRelVerNodi(composta, *NodoCorrente, numeroNodo, CoefficientiCalcolo(LeggiCoefficienti(), CalcoloInCorso::Istanza().tipologie()));
     else
         Relazione::CreaRelNonVerificato(composta, numeroNodo, motivo);
 

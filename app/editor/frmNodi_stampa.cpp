@@ -93,7 +93,7 @@ bool frmNodi::SezioneCorrente(std::vector<Relazione::SezioneRelazione>& sezioni)
         ModuloTrevon::Beep();
         return false;
     }
-    Relazione::SezioneRelazione s = Relazione::SezioneNodo(*NodoCorrente, n, CoefficientiCalcolo(LeggiCoefficienti()));
+    Relazione::SezioneRelazione s = Relazione::SezioneNodo(*NodoCorrente, n, CoefficientiCalcolo(LeggiCoefficienti(), CalcoloInCorso::Istanza().tipologie()));
     if (!s.verificato) {
         ModuloTrevon::MsgBox(QStringLiteral("Il Nodo N.%1 non risulta verificato.\n"
                                             "Registrare e verificare il nodo prima di stamparne "
@@ -109,7 +109,7 @@ std::vector<Relazione::SezioneRelazione> frmNodi::SezioniComplete() const
 {
     if (!GenVerNodi)
         return {};
-    return Relazione::SezioniCalcolo(*GenVerNodi, CoefficientiCalcolo(LeggiCoefficienti()));
+    return Relazione::SezioniCalcolo(*GenVerNodi, CoefficientiCalcolo(LeggiCoefficienti(), CalcoloInCorso::Istanza().tipologie()));
 }
 
 void frmNodi::StampaSezioni(const std::vector<Relazione::SezioneRelazione>& sezioni)

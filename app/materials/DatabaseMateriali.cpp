@@ -48,11 +48,39 @@ QString descrizione(const QSqlError& errore)
 bool verificaArchivio(const QSqlDatabase& db, QString& errore)
 {
     QSqlQuery q(db);
-    if (q.exec(QStringLiteral("SELECT ") + ColonneMateriale::Tutte().join(QStringLiteral(", ")) +
+    if (q.exec(QStringLiteral("SELECT ") + ColonneMateriale::Essenziali().join(QStringLiteral(", ")) +
                QStringLiteral(" FROM Legno LIMIT 1")))
         return true;
     errore = descrizione(q.lastError());
     return false;
+}
+
+// An archive made before the timber type was a column gets it, filled from the words of each
+// description where they name a type; no other value is touched. An archive that cannot be
+// written keeps working without it (the types then come from the descriptions).
+void AggiungiTipologia(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    if (q.exec(QStringLiteral("SELECT Tipologia FROM Legno LIMIT 1")))
+        return;
+    q.finish();
+    QSqlDatabase scrittura = db;
+    if (!scrittura.transaction())
+        return;
+    bool ok = q.exec(QStringLiteral("ALTER TABLE Legno ADD COLUMN Tipologia INTEGER"));
+    // The words, in the order of the γM table's rows: the first that matches decides.
+    const char* const parole[] = {"massiccio", "lamellare", "fibre", "compensato"};
+    for (int t = 4; t >= 1 && ok; --t) {
+        QSqlQuery u(db);
+        ok = u.prepare(QStringLiteral("UPDATE Legno SET Tipologia = ? WHERE lower(Descrizione) LIKE ?")) ;
+        u.addBindValue(t);
+        u.addBindValue(QStringLiteral("%") + QLatin1String(parole[t - 1]) + QStringLiteral("%"));
+        ok = ok && u.exec();
+    }
+    if (ok)
+        scrittura.commit();
+    else
+        scrittura.rollback();
 }
 
 }  // namespace
@@ -186,8 +214,8 @@ void ApriDatabaseMateriali()
             errore = QStringLiteral("Percorso del database dei materiali non definito.");
         else if (!db.open())
             errore = descrizione(db.lastError());
-        else
-            verificaArchivio(db, errore);
+        else if (verificaArchivio(db, errore))
+            AggiungiTipologia(db);
     }
     if (errore.isEmpty())
         return;
@@ -238,7 +266,17 @@ bool LeggiMateriale(int numero, MaterialeAsta& materiale, QString& errText)
         if (!v.isNull())
             valori.insert(p.colonna, v.toDouble());
     }
-    materiale = MaterialeAsta::DaArchivio(numero, rs->Campo(ColonneMateriale::Descrizione).toString(), valori);
+    const QString descrizione = rs->Campo(ColonneMateriale::Descrizione).toString();
+    // The stated type; an archive without the column gives the type its description names.
+    int tipologia = Tipologia::Nessuna;
+    if (rs->NomiCampi().contains(ColonneMateriale::Tipologia, Qt::CaseInsensitive)) {
+        bool ok = false;
+        const int t = rs->Campo(ColonneMateriale::Tipologia).toInt(&ok);
+        tipologia = ok && t >= 1 && t <= Tipologia::Massima ? t : Tipologia::Nessuna;
+    } else {
+        tipologia = Tipologia::DaDescrizione(descrizione);
+    }
+    materiale = MaterialeAsta::DaArchivio(numero, descrizione, valori, tipologia);
     return true;
 }
 

@@ -75,7 +75,8 @@ enum class Tipo { Intero, Testo, Decimale, Libero };
 
 Tipo tipoCampo(const QString& nome)
 {
-    if (nome.compare(QStringLiteral("Numero"), Qt::CaseInsensitive) == 0)
+    if (nome.compare(QStringLiteral("Numero"), Qt::CaseInsensitive) == 0 ||
+        nome.compare(ColonneMateriale::Tipologia, Qt::CaseInsensitive) == 0)
         return Tipo::Intero;
     if (nome.compare(QStringLiteral("Classe"), Qt::CaseInsensitive) == 0 ||
         nome.compare(QStringLiteral("Descrizione"), Qt::CaseInsensitive) == 0)

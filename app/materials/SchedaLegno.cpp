@@ -1,6 +1,7 @@
 #include "materials/SchedaLegno.h"
 
 #include "calcolo/ProprietaMateriali.h"
+#include "calcolo/TipologieMateriali.h"
 
 #include "calcolo/Numeri.h"
 #include "materials/DatabaseMateriali.h"
@@ -12,6 +13,7 @@
 #include "comune/PuntiGuida.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -132,6 +134,15 @@ SchedaLegno::SchedaLegno(QWidget* parent) : QWidget(parent)
     testa->addWidget(didascalia(1), 2, 0);
     Text1[1]->setMinimumWidth(360);
     testa->addWidget(Text1[1], 2, 1);
+    // The timber type gives the material its partial factor γM.
+    cmbTipologia = new QComboBox(this);
+    cmbTipologia->setObjectName(QStringLiteral("cmbTipologia"));
+    cmbTipologia->addItem(QString());
+    cmbTipologia->addItems(Tipologia::Nomi());
+    cmbTipologia->setToolTip(QStringLiteral("Riga della tabella dei coefficienti \u03b3M che vale per il materiale"));
+    connect(cmbTipologia, &QComboBox::currentIndexChanged, this, [this] { modif = 1; });
+    testa->addWidget(new QLabel(QStringLiteral("Tipologia"), this), 3, 0);
+    testa->addWidget(cmbTipologia, 3, 1, Qt::AlignLeft);
     testa->setColumnStretch(1, 1);
     principale->addLayout(testa);
 
@@ -203,6 +214,11 @@ void SchedaLegno::MostraDati_Mat()
         if (!testo.trimmed().isEmpty())
             Text1[static_cast<std::size_t>(i)]->setText(testo);
     }
+    if (rs_OneMat->NomiCampi().contains(ColonneMateriale::Tipologia, Qt::CaseInsensitive)) {
+        bool ok = false;
+        const int t = rs_OneMat->Campo(ColonneMateriale::Tipologia).toInt(&ok);
+        cmbTipologia->setCurrentIndex(ok && t >= 1 && t <= Tipologia::Massima ? t : 0);
+    }
     // Each value exactly as stored, so that registering again changes nothing; a stored value
     // that is not a number is shown as it is and named, never replaced without a word.
     QStringList illeggibili;
@@ -244,6 +260,7 @@ void SchedaLegno::disattiva_controlli()
     blocca(Text2);
     for (QLineEdit* box : Text1)
         blocca(box);
+    cmbTipologia->setEnabled(false);
 }
 
 bool SchedaLegno::compilaMat_conText()
@@ -257,6 +274,10 @@ bool SchedaLegno::compilaMat_conText()
                                         : QVariant(Text2->text())) && ok;
     ok = rs_OneMat->ImpostaCampo(CampoDi(0), Text1[0]->text().trimmed()) && ok;
     ok = rs_OneMat->ImpostaCampo(CampoDi(1), Text1[1]->text().trimmed()) && ok;
+    if (rs_OneMat->NomiCampi().contains(ColonneMateriale::Tipologia, Qt::CaseInsensitive))
+        ok = rs_OneMat->ImpostaCampo(ColonneMateriale::Tipologia,
+                                     cmbTipologia->currentIndex() > 0 ? QVariant(cmbTipologia->currentIndex()) : QVariant()) &&
+             ok;
     for (int i = 2; i < NumCampi; ++i) {
         const QString testo = Text1[static_cast<std::size_t>(i)]->text();
         const std::optional<double> valore = Numeri::Leggi(testo);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -44,6 +45,7 @@ public:
     void Chiudi();                      // closes the sheet (the closing prompt applies)
 
     QLabel* lblNumero = nullptr;
+    QComboBox* cmbTipologia = nullptr;   // timber type: row of the γM table; index 0 = not stated
     QLineEdit* Text2 = nullptr;
     std::array<QLineEdit*, NumCampi> Text1{};
     QGroupBox* Frame1 = nullptr;

@@ -210,9 +210,9 @@ bool EsportaPdf(const QString& percorso, const std::vector<SezioneRelazione>& se
 }
 
 bool EsportaRelazioneCompleta(const clsGenVerNodi& registro, const Coefficienti& coefficienti,
-                              const QString& percorso, QString& errore)
+                              const TipologieMateriali& tipologie, const QString& percorso, QString& errore)
 {
-    return EsportaPdf(percorso, SezioniCalcolo(registro, CoefficientiCalcolo(coefficienti)), errore);
+    return EsportaPdf(percorso, SezioniCalcolo(registro, CoefficientiCalcolo(coefficienti, tipologie)), errore);
 }
 
 }

@@ -5,6 +5,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <vector>
+
 using namespace FormatiRelazione;
 
 namespace Relazione {
@@ -74,13 +77,25 @@ void CreaRelValNorm(SuperficieRelazione& box, const clsNodo& nodo,
     box.Accoda(QStringLiteral(" Classe di Servizio: ") + coefficienti.strClasse());
     box.Accoda(LF);
     box.Accoda(QStringLiteral(" Kmod= ") + Fixed2(coefficienti.valKmod()) + LF);
-    box.Accoda(QStringLiteral(" "));
-    box.NomeFont(kSymbol);
-    box.Accoda(QStringLiteral("g"));
-    box.NomeFont(kCorpo);
-    const float gammaM =
-        coefficienti.valGM(QString::fromStdString(nodo.Asta->Item(1)->DescrizioneMateriale));
-    box.Accoda(QStringLiteral("M  = ") + Fixed2(gammaM) + LF);
+    // One γM when every bar has the same; otherwise the γM of each bar, the one its design
+    // strengths were computed with.
+    auto simbolo = [&box] {
+        box.Accoda(QStringLiteral(" "));
+        box.NomeFont(kSymbol);
+        box.Accoda(QStringLiteral("g"));
+        box.NomeFont(kCorpo);
+    };
+    simbolo();
+    std::vector<float> gamma{coefficienti.gammaMAsta(*nodo.Asta->Item(1))};   // a joint without bars raises here
+    for (int i = 2; i <= nodo.Asta->Count(); ++i)
+        gamma.push_back(coefficienti.gammaMAsta(*nodo.Asta->Item(i)));
+    const bool uguali = std::all_of(gamma.begin(), gamma.end(), [&](float g) { return g == gamma.front(); });
+    for (std::size_t i = 0; i < (uguali ? 1 : gamma.size()); ++i) {
+        if (i > 0)
+            simbolo();
+        box.Accoda(QStringLiteral("M  = ") + Fixed2(gamma[i]) +
+                   (uguali ? QString() : QStringLiteral("  Asta N.") + Right2(static_cast<int>(i + 1))) + LF);
+    }
     box.Accoda(LF);
 }
 

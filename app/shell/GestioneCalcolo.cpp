@@ -210,7 +210,7 @@ bool ApriCalcoloDaFile(const QString& percorso)
         const clsNodo& salvato = *letto.nodi[i];
         for (int k = 1; k <= salvato.Asta->Count() && !salvato.TipoNodo.empty(); ++k) {
             const clsAsta& a = *salvato.Asta->Item(k);
-            if (inArchivio(a.NumeroMateriale) != MaterialeAsta::DaAsta(a)) {
+            if (inArchivio(a.NumeroMateriale) != MaterialeAsta::DaAsta(a, letto.tipologie)) {
                 cambiati << QString::number(i + 1);
                 break;
             }
@@ -218,6 +218,7 @@ bool ApriCalcoloDaFile(const QString& percorso)
     }
 
     frmNodi* f = EditorNodi();
+    calcolo().ImpostaTipologie(letto.tipologie);
     calcolo().ImpostaRegistro(apertura.registro);
     f->ImpostaCoefficienti(letto.coefficienti);
     f->MostraCalcoloAperto(letto.nodi.front());

@@ -271,3 +271,35 @@ TEST(FileCalcolo, BadFilesAreRefusedWithTheirReason)
     // A byte-order mark is not a fault.
     EXPECT_TRUE(FileCalcolo::Leggi(QByteArray("\xEF\xBB\xBF") + buono).calcolo.has_value());
 }
+
+// The timber type of each bar's material travels with the file; a file written before it was
+// stated takes the type its descriptions name.
+TEST(FileCalcolo, TheTimberTypeOfTheMaterialsTravelsWithTheFile)
+{
+    FileCalcolo::Calcolo c = Esempio();
+    clsAsta& a = *c.nodi[0]->Asta->Item(2);
+    a.DescrizioneMateriale = "Abete";
+    c.tipologie.Imposta(a.NumeroMateriale, QStringLiteral("Abete"), 2);
+    const QByteArray dati = FileCalcolo::Scrivi(c);
+    const FileCalcolo::Lettura l = FileCalcolo::Leggi(dati);
+    ASSERT_TRUE(l.calcolo) << l.errore.toStdString();
+    EXPECT_EQ(l.calcolo->tipologie.Di(*l.calcolo->nodi[0]->Asta->Item(2)), 2);
+    EXPECT_EQ(l.calcolo->tipologie.Di(*l.calcolo->nodi[0]->Asta->Item(1)), 1) << "\"Legno Massiccio\"";
+
+    QJsonObject radice = QJsonDocument::fromJson(dati).object();
+    QJsonArray nodi = radice[QStringLiteral("nodi")].toArray();
+    QJsonObject n = nodi[0].toObject();
+    QJsonArray aste = n[QStringLiteral("aste")].toArray();
+    QJsonObject b = aste[1].toObject();
+    QJsonObject m = b[QStringLiteral("materiale")].toObject();
+    EXPECT_EQ(m[QStringLiteral("Tipologia")].toInt(), 2);
+    m.remove(QStringLiteral("Tipologia"));
+    b[QStringLiteral("materiale")] = m;
+    aste[1] = b;
+    n[QStringLiteral("aste")] = aste;
+    nodi[0] = n;
+    radice[QStringLiteral("nodi")] = nodi;
+    const FileCalcolo::Lettura vecchio = FileCalcolo::Leggi(QJsonDocument(radice).toJson());
+    ASSERT_TRUE(vecchio.calcolo);
+    EXPECT_EQ(vecchio.calcolo->tipologie.Di(*vecchio.calcolo->nodi[0]->Asta->Item(2)), 0) << "\"Abete\" names no type";
+}

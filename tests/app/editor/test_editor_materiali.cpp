@@ -32,16 +32,16 @@ protected:
     ArchivioProva archivio;
 };
 
-TEST_F(Materiali, LoadsTheThirteenRowsWithToolTip)
+TEST_F(Materiali, LoadsTheRowsWithTheTimberTypeAndToolTip)
 {
     QTreeWidget* lista = f->LstMatAsta[1];
     f->CaricaDatiMat(lista, 7);
     EXPECT_EQ(Colonna(lista, 0),
               QStringList({"N\u00b0", "Descrizione", "Fmk", "Ft,0,k", "Ft,90,k", "Fc,0,k", "Fc,90,k", "Fvk",
-                           "E0,mean", "E0,05", "E90,mean", "Gmean", "Massa"}));
+                           "E0,mean", "E0,05", "E90,mean", "Gmean", "Massa", "Tipologia"}));
     EXPECT_EQ(Colonna(lista, 1),
               QStringList({"7", "Legno Lamellare incollato GL24h", "24,00", "16,50", "0,40", "24,00", "2,70",
-                           "2,70", "11600,00", "9400,00", "390,00", "720,00", "380,00"}));
+                           "2,70", "11600,00", "9400,00", "390,00", "720,00", "380,00", "Legno Lamellare incollato"}));
     EXPECT_EQ(lista->toolTip(), QStringLiteral("Materiale N. 7) Legno Lamellare incollato GL24h"));
     EXPECT_EQ(lista->columnWidth(0), 60);    // 900 twips
     EXPECT_EQ(f->NumeroMateriale(1), 7);
@@ -52,7 +52,7 @@ TEST_F(Materiali, ZeroOrNegativeNumberLeavesTheListEmptyWithoutToolTip)
     QTreeWidget* lista = f->LstMatAsta[2];
     for (int n : {0, -3}) {
         f->CaricaDatiMat(lista, 4);
-        ASSERT_EQ(lista->topLevelItemCount(), 13);
+        ASSERT_EQ(lista->topLevelItemCount(), 14);
         f->CaricaDatiMat(lista, n);
         EXPECT_EQ(lista->topLevelItemCount(), 0) << n;
         EXPECT_EQ(lista->toolTip(), QString()) << n;

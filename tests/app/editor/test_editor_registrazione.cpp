@@ -3,6 +3,9 @@
 #include "GestioneProva.h"
 #include "RelazioneAttesa.h"
 
+#include "calcolo/NodoVerificato.h"
+#include "report/FormatiRelazione.h"
+
 #include <QRadioButton>
 
 using ModuloTrevon::Icona;
@@ -278,4 +281,51 @@ TEST_F(GestioneTest, VerificationOfAJointWithoutTypeOnlyBeeps)
     EXPECT_EQ(avvisi.beep, beepPrima + 1);
     EXPECT_EQ(Relazione(), prima);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// kmod of class 1 from 0,60 to 0,90 after verifying: the bars' design strengths follow, the
+// joints are verified again and the report shown prints the figures of the new coefficient.
+TEST_F(GestioneTest, ChangedCoefficientsRecomputeEveryJointAndTheReport)
+{
+    CatenaPuntone();
+    f->Command8->click();
+    ASSERT_TRUE(Presi().empty());
+    f->Command3->click();
+    CatenaPuntone(QStringLiteral("20"));
+    f->Command8->click();
+    ASSERT_TRUE(Presi().empty());
+    ASSERT_EQ(Totale(), 2);
+    const float fc0dPrima = Nodo(1).Asta->Item(1)->Res_Fc0d;
+    const float fd1Prima = Nodo(1).fd1;
+    ASSERT_TRUE(Relazione().contains(QStringLiteral("Kmod= 0,60")));
+
+    f->txtCoefCar[1]->setText(QStringLiteral("0,90"));
+    for (int n = 1; n <= 2; ++n) {
+        SCOPED_TRACE(n);
+        const clsAsta& tie = *Nodo(n).Asta->Item(1);
+        EXPECT_FLOAT_EQ(tie.Res_Fc0d, tie.Res_Fc0k * 0.9f / 1.5f);
+        EXPECT_TRUE(Relazione::NodoVerificato(Nodo(n))) << "verified again with the new strengths";
+    }
+    EXPECT_FLOAT_EQ(Nodo(1).Asta->Item(1)->Res_Fc0d, fc0dPrima * 1.5f);
+    EXPECT_GT(Nodo(1).fd1, fd1Prima);
+    EXPECT_TRUE(Relazione().contains(QStringLiteral("Kmod= 0,90")));
+    EXPECT_TRUE(Relazione().contains(QStringLiteral("fc0d =") + FormatiRelazione::Right5(Nodo(2).Asta->Item(1)->Res_Fc0d)))
+        << Relazione().toStdString();
+    EXPECT_TRUE(ModuloTrevon::CalcoloDaSalvare());
+    EXPECT_TRUE(Presi().empty()) << "recomputing shows no box";
+}
+
+// A material whose timber type is not stated cannot be registered: the message names it.
+TEST_F(GestioneTest, AMaterialWithoutTimberTypeIsRefusedNamingIt)
+{
+    archivio.Aggiungi(9, QStringLiteral("Pioppo nostrano"), {18, 11, 0.3, 17, 2.2, 3.4, 9000, 6000, 300, 560, 330});
+    CatenaPuntone();
+    Materiale(2, 9);
+    f->Command8->click();
+    const auto presi = Presi();
+    ASSERT_EQ(presi.size(), 1u);
+    EXPECT_EQ(presi[0].titolo, QStringLiteral("Controllo Dati"));
+    EXPECT_TRUE(presi[0].testo.startsWith(QStringLiteral("Il Materiale N. 9 \"Pioppo nostrano\" dell'Asta N. 2 non ha la Tipologia")))
+        << presi[0].testo.toStdString();
+    EXPECT_TRUE(Nodo(1).TipoNodo.empty()) << "nothing registered";
 }

@@ -317,7 +317,7 @@ TEST_F(SchedeAste, NextBarIsOfferedThePreviousBarsMaterial)
     f->SSTab2->setCurrentIndex(1);
     EXPECT_EQ(f->txtMatAsta->text(), QStringLiteral("4"));
     EXPECT_EQ(f->NumeroMateriale(2), 4);
-    EXPECT_EQ(f->LstMatAsta[2]->topLevelItemCount(), 13);
+    EXPECT_EQ(f->LstMatAsta[2]->topLevelItemCount(), 14);
     EXPECT_EQ(f->ModifNodo, 1) << "the proposal is an edit";
     EXPECT_EQ(f->Text1->text(), QStringLiteral("Puntone"));
 

@@ -1,3 +1,4 @@
+#include "calcolo/DatiNodo.h"
 #include "calcolo/ProprietaMateriali.h"
 #include "materials/SchedaLegno.h"
 #include "materials/ArchivioProva.h"
@@ -101,7 +102,7 @@ TEST(ModelloDalvex, TableHasTheFieldsInOrderAndAPositiveUniqueNumber)
     for (const QVariant& v : EseguiSuFile(copia, QStringLiteral("SELECT name FROM pragma_table_info('Legno') ORDER BY cid")))
         campi << v.toString();
     EXPECT_EQ(campi, QStringList({"Numero", "Classe", "Descrizione", "Fmk", "Ft0k", "Ft90k", "Fc0k", "Fc90k",
-                                  "Fvk", "E0mean", "E05", "E90mean", "Gmean", "rok"}));
+                                  "Fvk", "E0mean", "E05", "E90mean", "Gmean", "rok", "Tipologia"}));
     // The program's material-property table reads exactly these columns, in this order, and
     // the record sheet shows them.
     EXPECT_EQ(campi, ColonneMateriale::Tutte());
@@ -318,7 +319,7 @@ TEST_F(Interrogazioni, TheThreeStatementsOfTheProgram)
     auto tutti = apri(QStringLiteral("Select * from Legno "));
     ASSERT_TRUE(tutti);
     EXPECT_EQ(tutti->RecordCount(), 24);
-    EXPECT_EQ(tutti->NomiCampi().size(), 14);
+    EXPECT_EQ(tutti->NomiCampi().size(), 15);   // the values and the timber type
     EXPECT_EQ(tutti->Campo(QStringLiteral("Numero")).toInt(), 1);
     EXPECT_EQ(tutti->Campo(QStringLiteral("Classe")).toString(), QStringLiteral("C14"));
 
@@ -335,7 +336,7 @@ TEST_F(Interrogazioni, TheThreeStatementsOfTheProgram)
     EXPECT_EQ(vuoto->RecordCount(), 0);
     EXPECT_TRUE(vuoto->BOF());
     EXPECT_TRUE(vuoto->Fine());
-    EXPECT_EQ(vuoto->NomiCampi().size(), 14);   // ready to add into
+    EXPECT_EQ(vuoto->NomiCampi().size(), 15);   // ready to add into
     EXPECT_TRUE(vuoto->AddNew());
 }
 
@@ -359,4 +360,35 @@ TEST_F(Interrogazioni, FailingQueryReturnsTheErrorTextAndLeavesTheRecordSetAlone
     EXPECT_TRUE(errore.startsWith(QStringLiteral("Errore N. ")));
     EXPECT_TRUE(errore.contains(QStringLiteral(" nella lettura del Database.\n\n")));
     EXPECT_FALSE(errore.section(QStringLiteral("\n\n"), 1).trimmed().isEmpty());
+}
+
+// An archive of the time before the timber type was a column gets it on open, filled from the
+// words of each description where they name a type; no other value changes.
+TEST_F(Provisioning, AnOlderArchiveGetsTheTimberTypeColumnWithItsDataUntouched)
+{
+    ASSERT_TRUE(QDir().mkpath(dati));
+    EseguiSuFile(archivio, QStringLiteral("CREATE TABLE Legno (Numero INTEGER PRIMARY KEY, Classe TEXT, Descrizione TEXT, "
+                                          "Fmk REAL, Ft0k REAL, Ft90k REAL, Fc0k REAL, Fc90k REAL, Fvk REAL, E0mean REAL, "
+                                          "E05 REAL, E90mean REAL, Gmean REAL, rok REAL)"));
+    EseguiSuFile(archivio, QStringLiteral("INSERT INTO Legno VALUES (1, 'C24', 'legno massiccio C24', 24, 14.5, 0.4, 21, "
+                                          "2.5, 4, 11000, 7400, 370, 690, 350), (2, 'GL24h', 'Legno Lamellare GL24h', 24, "
+                                          "19.2, 0.5, 24, 2.5, 3.5, 11500, 9600, 300, 650, 385), (3, 'X', 'Quercia "
+                                          "stagionata', 30, 18, 0.6, 23, 8, 3.9, 11000, 9200, 730, 690, 690)"));
+    const QString colonne = ColonneMateriale::Essenziali().join(QStringLiteral(" || '|' || "));
+    const QVariantList prima = EseguiSuFile(archivio, QStringLiteral("SELECT ") + colonne + QStringLiteral(" FROM Legno"));
+    {
+        AvvisiProva nessunAvviso;
+        DatabaseMateriali::InizializzaDatabaseMateriali();
+    }
+    ASSERT_FALSE(DatabaseMateriali::PercorsoDatabase.isEmpty());
+    EXPECT_EQ(EseguiSuFile(archivio, QStringLiteral("SELECT ") + colonne + QStringLiteral(" FROM Legno")), prima);
+    EXPECT_EQ(EseguiSuFile(archivio, QStringLiteral("SELECT ifnull(Tipologia, 0) FROM Legno ORDER BY Numero")),
+              QVariantList({1, 2, 0}));
+    MaterialeAsta m;
+    QString errore;
+    ASSERT_TRUE(DatabaseMateriali::LeggiMateriale(2, m, errore));
+    EXPECT_EQ(m.tipologia, 2);
+    ASSERT_TRUE(DatabaseMateriali::LeggiMateriale(3, m, errore));
+    EXPECT_EQ(m.tipologia, 0) << "no word names a type: none is guessed";
+    EXPECT_EQ(m.Valore(QStringLiteral("Fc90k")), 8.0f);
 }

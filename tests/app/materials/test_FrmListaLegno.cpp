@@ -68,7 +68,7 @@ TEST_F(ListaLegno, GridShowsEveryFieldWithItsWidthAlignmentAndFormat)
     FrmListaLegno* f = apriLista();
     QAbstractItemModel* m = f->DataGrid1->model();
     ASSERT_EQ(m->rowCount(), 24);
-    ASSERT_EQ(m->columnCount(), 14);
+    ASSERT_EQ(m->columnCount(), 15);   // the values and the timber type, last
     EXPECT_EQ(righeGriglia(f).first(), 1);
     EXPECT_EQ(righeGriglia(f).last(), 24);
 

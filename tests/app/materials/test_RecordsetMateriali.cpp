@@ -326,7 +326,7 @@ TEST_F(Recordset, TableModelFollowsTheRecordSet)
     ModelloMateriali modello;
     modello.ImpostaRecordset(rs);
     EXPECT_EQ(modello.rowCount(), 24);
-    ASSERT_EQ(modello.columnCount(), 14);
+    ASSERT_EQ(modello.columnCount(), 15);
     EXPECT_EQ(modello.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Numero"));
     EXPECT_EQ(modello.headerData(13, Qt::Horizontal).toString(), QStringLiteral("rok"));
     EXPECT_EQ(modello.data(modello.index(18, 1)).toString(), QStringLiteral("GL24h"));

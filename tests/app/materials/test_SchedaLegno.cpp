@@ -1,5 +1,6 @@
 #include "materials/FinestreMateriali.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -551,4 +552,26 @@ TEST_F(Scheda, UnreadableValuesAreNamedAndUntouchedValuesKeptExactly)
     EXPECT_EQ(suFile(6, "Fmk"), QStringLiteral("12345.678"));
     EXPECT_EQ(suFile(6, "Fc0k"), QStringLiteral("21"));
     EXPECT_EQ(suFile(6, "Descrizione"), QStringLiteral("Descrizione nuova"));
+}
+
+// The sheet shows and edits the timber type; the template states it for every class.
+TEST_F(Scheda, TheTimberTypeIsShownAndEdited)
+{
+    EXPECT_EQ(EseguiSuFile(archivio, QStringLiteral("SELECT COUNT(*) FROM Legno WHERE Tipologia IS NULL")).value(0).toInt(), 0);
+    selezionaNumero(lista, 6);
+    QPointer<SchedaLegno> s = ModificaSchedaLegno(lista->rsLista, area());
+    Elabora();
+    EXPECT_EQ(s->cmbTipologia->currentText(), QStringLiteral("Legno massiccio"));
+    s->cmbTipologia->setCurrentIndex(2);
+    EXPECT_EQ(s->modif, 1);
+    s->Command1->click();
+    EXPECT_FALSE(aperta(s));
+    EXPECT_EQ(suFile(6, "Tipologia"), QStringLiteral("2"));
+
+    selezionaNumero(lista, 6);
+    s = VisualizzaSchedaLegno(lista->rsLista, area());
+    Elabora();
+    EXPECT_EQ(s->cmbTipologia->currentText(), QStringLiteral("Legno Lamellare incollato"));
+    EXPECT_FALSE(s->cmbTipologia->isEnabled());
+    s->Chiudi();
 }

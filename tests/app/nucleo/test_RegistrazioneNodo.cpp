@@ -20,6 +20,7 @@ MaterialeAsta Materiale(const char* descrizione)
     MaterialeAsta m;
     m.numero = 7;
     m.descrizione = QString::fromUtf8(descrizione);
+    m.tipologia = Tipologia::DaDescrizione(m.descrizione);
     m.valori = {{QStringLiteral("Ft0k"), 14.5f}, {QStringLiteral("Fc0k"), 21.0f}, {QStringLiteral("Fc90k"), 2.5f},
                 {QStringLiteral("Fvk"), 4.0f},   {QStringLiteral("rok"), 350.0f}};
     return m;

@@ -15,6 +15,7 @@ MaterialeAsta C24()
     MaterialeAsta m;
     m.numero = 24;
     m.descrizione = QStringLiteral("Legno Massiccio C24");
+    m.tipologia = 1;
     return m;
 }
 
@@ -123,6 +124,14 @@ const Caso casi[] = {
      2, "Inserire Sforzo Assiale Asta N. 2 con formato Numerico Corretto."},
     {"no material", Con(CatenaPuntone, [](DatiNodo& d) { d.aste[0].materiale = MaterialeAsta{}; }), T::Materiale, 1,
      "Specificare Materiale Asta N. 1"},
+    {"material without its timber type", Con(CatenaPuntone, [](DatiNodo& d) {
+         d.aste[1].materiale.tipologia = 0;
+         d.aste[1].materiale.numero = 9;
+         d.aste[1].materiale.descrizione = QStringLiteral("Pioppo");
+     }),
+     T::Materiale, 2,
+     "Il Materiale N. 9 \"Pioppo\" dell'Asta N. 2 non ha la Tipologia (legno massiccio, lamellare, ...) che ne dà "
+     "il coefficiente \u03b3M.\nImpostarla nella sua Scheda (Tabella Materiali)."},
     {"notch half the tie", Con(CatenaPuntone, [](DatiNodo& d) { d.misure[0] = QStringLiteral("10"); }), T::Misura, 1,
      "La Misura dell'Intaglio tv deve essere MINORE della metà dell'Altezza della Catena"},
     {"notch against a circular king post's diameter",

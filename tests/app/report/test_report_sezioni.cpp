@@ -93,7 +93,25 @@ TEST(CreaRelValNorm, WritesServiceClassKmodAndGammaMOfBarOne)
         C("\n"),
     };
     EXPECT_EQ(box.Runs(), attesi);
-    EXPECT_EQ(coef.descrizioniRichieste, QStringList{"Legno Massiccio C30"});
+    EXPECT_EQ(coef.descrizioniRichieste, QStringList({"Legno Massiccio C30", "Legno Massiccio C24"}))
+        << "the γM of every bar is looked at: one line when they agree";
+}
+
+// Bars of different timber types: each bar's γM, the one its design strengths used.
+TEST(CreaRelValNorm, StatesTheGammaMOfEachBarWhenTheyDiffer)
+{
+    const auto nodo = NodiEsempio::CatenaPuntone(false);
+    nodo->Asta->Item(2)->DescrizioneMateriale = "Legno Lamellare GL24h";
+    Coefficienti c;
+    SuperficieRegistrata box;
+    Relazione::CreaRelValNorm(box, *nodo, CoefficientiCalcolo(c));
+    const Runs& r = box.Runs();
+    ASSERT_GE(r.size(), 9u);
+    const Runs coda(r.end() - 7, r.end());
+    const Runs attesi = {
+        S("g"), C("M  = 1,50  Asta N. 1\n"), C(" "), S("g"), C("M  = 1,45  Asta N. 2\n"), C("\n"),
+    };
+    EXPECT_EQ(Runs(coda.begin() + 1, coda.end()), attesi);
 }
 
 TEST(CreaRelValNorm, RendersAsOnAnItalianSystem)
