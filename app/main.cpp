@@ -1,4 +1,5 @@
 #include "calcolo/LineaComando.h"
+#include "calcolo/ScritturaFile.h"
 #include "report/ImpaginatoreRelazione.h"
 #include "shell/ModuloTrevon.h"
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    PreparaProcesso();
     QStringList argomenti;
     for (int i = 1; i < argc; ++i)
         argomenti << QString::fromLocal8Bit(argv[i]);

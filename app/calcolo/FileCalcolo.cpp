@@ -11,6 +11,7 @@
 #include <QJsonParseError>
 
 #include <charconv>
+#include <sys/stat.h>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -205,16 +206,27 @@ double PerJson(float v)
 Lettura LeggiFile(const QString& percorso)
 {
     Lettura esito;
+    // Only a regular file: a FIFO would block the program for ever, a device would read
+    // without end.
+    struct stat info {};
+    if (::stat(QFile::encodeName(percorso).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        esito.errore = QStringLiteral("Il percorso non indica un file ordinario (è una cartella, un dispositivo o "
+                                      "un canale): non può contenere un Calcolo.");
+        return esito;
+    }
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly)) {
         esito.errore = QStringLiteral("Il file non può essere letto (") + file.errorString() + QStringLiteral(").");
         return esito;
     }
-    if (file.size() > MassimaDimensione) {
-        esito.errore = QStringLiteral("Il file è troppo grande per essere un Calcolo di Trevon-SL.");
+    // Read at most one byte past the limit, whatever size the file claims.
+    const QByteArray dati = file.read(MassimaDimensione + 1);
+    if (file.size() > MassimaDimensione || dati.size() > MassimaDimensione) {
+        esito.errore = QStringLiteral("Il file è troppo grande per essere un Calcolo di Trevon-SL (al massimo %1 MB).")
+                           .arg(MassimaDimensione / (1024 * 1024));
         return esito;
     }
-    return Leggi(file.readAll());
+    return Leggi(dati);
 }
 
 QByteArray Scrivi(const Calcolo& calcolo)

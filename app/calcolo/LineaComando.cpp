@@ -4,11 +4,11 @@
 #include "calcolo/ControlliNodo.h"
 #include "calcolo/FileCalcolo.h"
 #include "calcolo/RisultatiNodo.h"
+#include "calcolo/ScritturaFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <cmath>
@@ -73,18 +73,6 @@ bool Analizza(const QStringList& a, Argomenti& r, QString& errore)
 QJsonValue Valore(float v)
 {
     return std::isfinite(v) ? QJsonValue(FileCalcolo::PerJson(v)) : QJsonValue(QJsonValue::Null);
-}
-
-bool ScriviFile(const QString& percorso, const QByteArray& dati, QString& errore)
-{
-    QSaveFile file(percorso);
-    bool riuscito = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(dati) == dati.size() &&
-                    file.flush() && file.size() == dati.size();
-    errore = file.errorString();
-    riuscito = riuscito ? file.commit() : (file.cancelWriting(), false);
-    if (!riuscito && !file.errorString().isEmpty())
-        errore = file.errorString();
-    return riuscito;
 }
 
 }  // namespace
@@ -208,7 +196,7 @@ int Esegui(const QStringList& argomenti, QTextStream& out, QTextStream& err, con
         if (arg.json == QLatin1String("-")) {
             out << QString::fromUtf8(dati);
             out.flush();
-        } else if (!ScriviFile(arg.json, dati, errore)) {
+        } else if (!ScriviFileCompleto(arg.json, dati, errore)) {
             err << QStringLiteral("Impossibile scrivere i risultati nel file:") << LF << arg.json << LF << errore << LF;
             err.flush();
             return Rifiutato;

@@ -1,5 +1,7 @@
 #include "report/ImpaginatoreRelazione.h"
 
+#include "calcolo/ScritturaFile.h"
+
 #include "report/SuperficieQTextEdit.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -10,8 +12,9 @@
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QBuffer>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -183,11 +186,10 @@ int Impagina(QPagedPaintDevice& dispositivo, const std::vector<SezioneRelazione>
 bool EsportaPdf(const QString& percorso, const std::vector<SezioneRelazione>& sezioni,
                 QString& errore)
 {
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly)) {
-        errore = file.errorString();
-        return false;
-    }
+    // The PDF is made in memory, then written whole or not at all: a write that fails late
+    // (a full disk, a size limit) is seen, never reported as done.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     int pagine = -1;
     {
         QPdfWriter pdf(&file);   // the PDF is complete when the writer's painter ends
@@ -198,15 +200,10 @@ bool EsportaPdf(const QString& percorso, const std::vector<SezioneRelazione>& se
         pagine = Impagina(pdf, sezioni);
     }
     if (pagine < 0) {
-        file.cancelWriting();
         errore = QStringLiteral("impaginazione non riuscita");
         return false;
     }
-    if (!file.commit()) {
-        errore = file.errorString();
-        return false;
-    }
-    return true;
+    return ScriviFileCompleto(percorso, file.data(), errore);
 }
 
 bool EsportaRelazioneCompleta(const clsGenVerNodi& registro, const Coefficienti& coefficienti,

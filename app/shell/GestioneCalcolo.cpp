@@ -2,6 +2,7 @@
 
 #include "calcolo/AperturaCalcolo.h"
 #include "calcolo/DatiNodo.h"
+#include "calcolo/ScritturaFile.h"
 #include "calcolo/CalcoloInCorso.h"
 #include "editor/frmNodi.h"
 #include "materials/DatabaseMateriali.h"
@@ -74,20 +75,12 @@ bool SalvaCalcoloIn(const QString& percorso)
                Pulsanti::OK, Icona::Critica, QStringLiteral("Salva Calcolo"));
         return false;
     }
-    QSaveFile file(percorso);
-    // Unbuffered, so a short write (full disk, size limit) is seen here; the size check before
-    // the rename catches one the system reports late.
-    bool riuscito = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (riuscito)
-        riuscito = file.write(dati) == dati.size() && file.flush() && file.size() == dati.size();
-    const QString motivo = file.errorString();
-    // commit() renames the complete temporary file into place; on any failure it is removed
-    // and the previous file stays as it was.
-    riuscito = riuscito ? file.commit() : (file.cancelWriting(), false);
+    QString motivo;
+    const bool riuscito = ScriviFileCompleto(percorso, dati, motivo);
     if (!riuscito) {
         Beep();
         MsgBox(QStringLiteral("Impossibile salvare il Calcolo nel file:") + LF + percorso + LF + LF +
-                   (file.errorString().isEmpty() ? motivo : file.errorString()) + LF + LF +
+                   motivo + LF + LF +
                    QStringLiteral("L'eventuale file precedente non è stato modificato."),
                Pulsanti::OK, Icona::Critica, QStringLiteral("Salva Calcolo"));
         return false;

@@ -1,6 +1,8 @@
 // Shared main of the application's test executables.
 #include "AvvisiProva.h"
 
+#include "calcolo/ScritturaFile.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 
@@ -8,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    PreparaProcesso();   // as the program starts: a write past a size limit fails, no signal
     // Also when a test binary runs outside ctest (test discovery, by hand): no display needed.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

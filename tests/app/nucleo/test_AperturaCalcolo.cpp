@@ -7,7 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <chrono>
+#include <sys/stat.h>
 #include <cmath>
 
 namespace {
@@ -80,6 +84,46 @@ TEST(AperturaCalcolo, AThousandJointsInAFractionOfASecond)
     EXPECT_EQ(a.registro->Nodi->Count(), 1000);
     EXPECT_LT(ms.count(), 500) << "registering 1,000 joints took " << ms.count() << " ms";
     RecordProperty("ms", static_cast<int>(ms.count()));
+}
+
+}  // namespace
+
+namespace {
+
+// A FIFO blocked the program for ever, a link to /dev/zero read without end: only a regular
+// file of at most 64 MB is read.
+TEST(LetturaFile, OnlyARegularFileWithinTheLimitIsRead)
+{
+    QTemporaryDir cartella;
+    const QString fifo = cartella.filePath(QStringLiteral("canale.trv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = cartella.filePath(QStringLiteral("zero.trv"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString grande = cartella.filePath(QStringLiteral("grande.trv"));
+    {
+        QFile f(grande);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(FileCalcolo::MassimaDimensione + 1));   // sparse: no disk used
+    }
+    const QString buono = cartella.filePath(QStringLiteral("buono.trv"));
+    {
+        QFile f(buono);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(FileCalcolo::Scrivi(CalcoliProva::QuattroTipi()));
+    }
+    struct Caso { QString percorso; const char* motivo; };
+    const Caso casi[] = {
+        {fifo, "non indica un file ordinario"},
+        {zero, "non indica un file ordinario"},
+        {cartella.path(), "non indica un file ordinario"},
+        {grande, "troppo grande per essere un Calcolo di Trevon-SL (al massimo 64 MB)"},
+    };
+    for (const Caso& c : casi) {
+        const FileCalcolo::Lettura l = FileCalcolo::LeggiFile(c.percorso);
+        EXPECT_FALSE(l.calcolo) << c.percorso.toStdString();
+        EXPECT_TRUE(l.errore.contains(QString::fromUtf8(c.motivo))) << l.errore.toStdString();
+    }
+    EXPECT_TRUE(FileCalcolo::LeggiFile(buono).calcolo);
 }
 
 }  // namespace

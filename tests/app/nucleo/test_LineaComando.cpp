@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sys/resource.h>
 
 namespace {
 
@@ -204,3 +205,27 @@ TEST_F(LineaComandoTest, TheProgramRunsWithoutADisplay)
 }
 
 }  // namespace
+
+// The program under a file-size limit too small for its PDF: the write fails with a reason
+// and status 2, the program is not killed by the signal and leaves no file.
+TEST_F(LineaComandoTest, ThePdfPastAFileSizeLimitIsRefusedNotAKill)
+{
+    const QString pdf = cartella.filePath(QStringLiteral("relazione.pdf"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), cartella.path());
+    p.setProcessEnvironment(env);
+    p.setChildProcessModifier([] {
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        limite.rlim_cur = 8192;
+        setrlimit(RLIMIT_FSIZE, &limite);
+    });
+    p.start(QStringLiteral(TREVON_PROGRAMMA),
+            {QStringLiteral("--verifica"), Scrivi(CalcoliProva::QuattroTipi()), QStringLiteral("--pdf"), pdf});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << "not killed by SIGXFSZ";
+    EXPECT_EQ(p.exitCode(), LineaComando::Rifiutato);
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("Superato il limite di dimensione dei file.")));
+    EXPECT_FALSE(QFile::exists(pdf));
+}

@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QDate>
 #include <QDir>
+
+#include <sys/resource.h>
 #include <QFile>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -355,3 +357,25 @@ TEST(Impaginazione, LongSectionBreaksBetweenLines)
 }
 
 }  // namespace
+
+// A write stopped by the system half-way (a file-size limit, as a full disk): the export says
+// so with the reason in Italian and leaves no file; it used to report success with a truncated
+// PDF, or the signal killed the program.
+TEST_F(RelazioniTest, AnExportStoppedByTheSystemIsToldAndLeavesNoFile)
+{
+    CatenaPuntone();
+    Registra();
+    scelto = Pdf(QStringLiteral("limite.pdf"));
+    rlimit vecchio{};
+    getrlimit(RLIMIT_FSIZE, &vecchio);
+    rlimit limite = vecchio;
+    limite.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
+    f->cmdEsportaPdf->click();
+    setrlimit(RLIMIT_FSIZE, &vecchio);
+    const auto presi = Presi();
+    ASSERT_EQ(presi.size(), 1u);
+    EXPECT_TRUE(presi[0].testo.contains(QStringLiteral("Superato il limite di dimensione dei file."))) << presi[0].testo.toStdString();
+    EXPECT_FALSE(QFile::exists(scelto));
+    EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden), QStringList()) << "no temporary file either";
+}
