@@ -2,6 +2,7 @@
 
 #include "calcolo/GeometriaNodo.h"
 #include "calcolo/ProprietaMateriali.h"
+#include "calcolo/TestiBrevi.h"
 #include "calcolo/TipiNodo.h"
 
 #include <QFile>
@@ -31,6 +32,29 @@ const ValoreNodo valoriNodo[] = {
     {"ReazioneY", &clsNodo::ReazioneY}, {"LunghezzaAppoggio", &clsNodo::LunghezzaAppoggio},
     {"tvB", &clsNodo::tvB},             {"LvB", &clsNodo::LvB},
 };
+
+// The JSON parser's errors in Italian.
+QString TestoErroreJson(QJsonParseError::ParseError e)
+{
+    switch (e) {
+    case QJsonParseError::UnterminatedObject: return QStringLiteral("oggetto non chiuso");
+    case QJsonParseError::MissingNameSeparator: return QStringLiteral("manca il separatore \":\"");
+    case QJsonParseError::UnterminatedArray: return QStringLiteral("elenco non chiuso");
+    case QJsonParseError::MissingValueSeparator: return QStringLiteral("manca il separatore \",\"");
+    case QJsonParseError::IllegalValue: return QStringLiteral("valore non ammesso");
+    case QJsonParseError::TerminationByNumber: return QStringLiteral("il file finisce dentro un numero");
+    case QJsonParseError::IllegalNumber: return QStringLiteral("numero non valido");
+    case QJsonParseError::IllegalEscapeSequence: return QStringLiteral("sequenza di escape non valida");
+    case QJsonParseError::IllegalUTF8String: return QStringLiteral("testo non in UTF-8");
+    case QJsonParseError::UnterminatedString: return QStringLiteral("testo non chiuso");
+    case QJsonParseError::MissingObject: return QStringLiteral("manca un oggetto");
+    case QJsonParseError::DeepNesting: return QStringLiteral("annidamento troppo profondo");
+    case QJsonParseError::DocumentTooLarge: return QStringLiteral("documento troppo grande");
+    case QJsonParseError::GarbageAtEnd: return QStringLiteral("caratteri in eccesso dopo la fine");
+    case QJsonParseError::NoError: break;
+    }
+    return QStringLiteral("errore di sintassi");
+}
 
 // A number as a message quotes it: decimal comma, at most seven significant digits.
 QString Breve(float v) { return QString::number(static_cast<double>(v), 'g', 7).replace(QLatin1Char('.'), QLatin1Char(',')); }
@@ -101,7 +125,7 @@ std::shared_ptr<clsAsta> LeggiAsta(const QJsonValue& valore, const QString& tipo
     auto a = std::make_shared<clsAsta>();
     const QString sezione = Testo(o, "TipoSezione", dove);
     if (sezione != QStringLiteral("Rettangolare") && sezione != QStringLiteral("Circolare"))
-        throw Rifiuto(dove + QStringLiteral("tipo di sezione sconosciuto \"%1\".").arg(sezione));
+        throw Rifiuto(dove + QStringLiteral("tipo di sezione sconosciuto \"%1\".").arg(Abbreviato(sezione)));
     a->TipoSezione = sezione.toStdString();
     a->Base = Numero(o, "Base", dove);
     a->Altezza = Numero(o, "Altezza", dove);
@@ -146,7 +170,7 @@ std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n, TipologieMat
     const QString tipo = Testo(o, "tipo", dove);
     const TipoNodo* t = TipoNodo::perNome(tipo);
     if (!tipo.isEmpty() && t == nullptr)
-        throw Rifiuto(dove + QStringLiteral("tipo di nodo sconosciuto \"%1\".").arg(tipo));
+        throw Rifiuto(dove + QStringLiteral("tipo di nodo sconosciuto \"%1\".").arg(Abbreviato(tipo)));
     nodo->TipoNodo = tipo.toStdString();
     for (const ValoreNodo& v : valoriNodo)
         (*nodo).*v.campo = Numero(o, v.chiave, dove);
@@ -302,7 +326,7 @@ Lettura Leggi(const QByteArray& dati)
     if (errore.error != QJsonParseError::NoError) {
         esito.errore = QStringLiteral("Il file è danneggiato o incompleto (errore al carattere %1: %2).")
                            .arg(errore.offset)
-                           .arg(errore.errorString());
+                           .arg(TestoErroreJson(errore.error));
         return esito;
     }
     const QJsonObject radice = documento.object();

@@ -2,6 +2,7 @@
 
 #include "calcolo/GeometriaNodo.h"
 #include "calcolo/Numeri.h"
+#include "calcolo/TestiBrevi.h"
 #include "calcolo/TipiNodo.h"
 
 #include <optional>
@@ -94,7 +95,7 @@ EsitoValidazione ValidaNodo(const DatiNodo& dati)
                                           "(legno massiccio, lamellare, ...) che ne dà il coefficiente \u03b3M.\n"
                                           "Impostarla nella sua Scheda (Tabella Materiali).")
                                .arg(a.materiale.numero)
-                               .arg(a.materiale.descrizione.left(60))
+                               .arg(Abbreviato(a.materiale.descrizione))
                                .arg(n),
                            4);
     }

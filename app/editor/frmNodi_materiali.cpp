@@ -7,6 +7,8 @@
 #include "calcolo/DatiNodo.h"
 #include "calcolo/ProprietaMateriali.h"
 #include "calcolo/RegistrazioneNodo.h"
+#include "calcolo/TestiBrevi.h"
+#include "comune/TestoInChiaro.h"
 #include "calcolo/TipologieMateriali.h"
 #include "calcolo/CalcoloInCorso.h"
 #include "comune/ApriDocumento.h"
@@ -67,7 +69,9 @@ void frmNodi::MostraMateriale(QTreeWidget* listW, const MaterialeAsta& m)
             materialiAste_.at(static_cast<std::size_t>(k)) = m;
     listW->clear();
     aggiungiRiga(listW, QStringLiteral("N\u00b0"), QString::number(m.numero));
-    aggiungiRiga(listW, QStringLiteral("Descrizione"), m.descrizione);
+    // A long description would take the list seconds to lay out: it shows a prefix, the bar
+    // takes the whole text.
+    aggiungiRiga(listW, QStringLiteral("Descrizione"), Abbreviato(m.descrizione, 200));
     for (const ProprietaMateriale& p : ProprietaMateriale::Tutte()) {
         // A missing value stays empty rather than passing for zero.
         const auto v = m.valori.constFind(p.colonna);
@@ -75,7 +79,8 @@ void frmNodi::MostraMateriale(QTreeWidget* listW, const MaterialeAsta& m)
     }
     aggiungiRiga(listW, ColonneMateriale::Tipologia,
                  m.tipologia == Tipologia::Nessuna ? QStringLiteral("(non indicata)") : Tipologia::Nome(m.tipologia));
-    listW->setToolTip(QStringLiteral("Materiale N. ") + QString::number(m.numero) + QStringLiteral(") ") + m.descrizione);
+    listW->setToolTip(TestoInChiaro(QStringLiteral("Materiale N. ") + QString::number(m.numero) +
+                                           QStringLiteral(") ") + Abbreviato(m.descrizione, 200)));
 }
 
 void frmNodi::MostraMaterialeAsta(int k, const clsAsta& a)

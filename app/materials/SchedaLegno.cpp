@@ -1,6 +1,7 @@
 #include "materials/SchedaLegno.h"
 
 #include "calcolo/ProprietaMateriali.h"
+#include "calcolo/TestiBrevi.h"
 #include "calcolo/TipologieMateriali.h"
 
 #include "calcolo/Numeri.h"
@@ -239,7 +240,7 @@ void SchedaLegno::MostraDati_Mat()
         } else {
             Text1[static_cast<std::size_t>(i)]->setText(v.toString());
             illeggibili << QStringLiteral("- ") + Righe()[static_cast<std::size_t>(i)].didascalia + QStringLiteral(" (") +
-                               CampoDi(i) + QStringLiteral("): \"") + v.toString().left(40) + QStringLiteral("\"");
+                               CampoDi(i) + QStringLiteral("): \"") + Abbreviato(v.toString(), 40) + QStringLiteral("\"");
         }
     }
     if (!illeggibili.isEmpty())

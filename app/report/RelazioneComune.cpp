@@ -1,6 +1,8 @@
 #include "report/RelazioneComune.h"
 
 #include "report/FormatiRelazione.h"
+
+#include "calcolo/TestiBrevi.h"
 #include "report/RelazioneDenteSemplice.h"
 
 #include <QStringList>
@@ -115,8 +117,9 @@ void CreaRelParamAste(SuperficieRelazione& box, const clsNodo& nodo)
         box.Accoda(QStringLiteral(" Asta N.") + Right2(i) + QStringLiteral("  B=") +
                    Fixed2(asta->Base) + QStringLiteral("cm. x H=") + Fixed2(asta->Altezza) +
                    QStringLiteral("cm.") + LF);
+        // A report lays a long line out in quadratic time: a long description shows a prefix.
         box.Accoda(rientro + QStringLiteral("Materiale: ") +
-                   QString::fromStdString(asta->DescrizioneMateriale) + LF);
+                   Abbreviato(QString::fromStdString(asta->DescrizioneMateriale), 200) + LF);
         box.Accoda(rientro + QStringLiteral("fc0k =") + Right5(asta->Res_Fc0k) + spazio);
         box.Accoda(QStringLiteral("fc0d =") + Right5(asta->Res_Fc0d) + unita + LF);
         box.Accoda(rientro + QStringLiteral("fc90k=") + Right5(asta->Res_Fc90k) + spazio);

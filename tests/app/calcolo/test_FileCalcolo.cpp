@@ -184,6 +184,11 @@ TEST(FileCalcolo, BadFilesAreRefusedWithTheirReason)
         {"plain text", "Capriata di prova\n", "Il file non contiene un Calcolo di Trevon-SL."},
         {"other JSON", "{\"nome\": \"x\"}", "Il file non contiene un Calcolo di Trevon-SL."},
         {"truncated", buono.left(buono.size() / 2), "Il file è danneggiato o incompleto"},
+        {"illegal number", QByteArray(buono).replace("\"versione\": 1", "\"versione\": -x"),
+         "Il file è danneggiato o incompleto (errore al carattere"},
+        {"a huge type name is quoted short",
+         Modificato(SuNodo(2, [](QJsonObject& n) { n[QStringLiteral("tipo")] = QString(1000000, QLatin1Char('T')); })),
+         "Nodo N.2: tipo di nodo sconosciuto \"TTTTTTTTTT"},
         {"last byte missing", buono.left(buono.trimmed().size() - 1), "Il file è danneggiato o incompleto"},
         {"newer version", Modificato([](QJsonObject& r) { r[QStringLiteral("versione")] = 2; }),
          "versione più recente di Trevon-SL (formato 2"},
@@ -267,6 +272,10 @@ TEST(FileCalcolo, BadFilesAreRefusedWithTheirReason)
         const FileCalcolo::Lettura l = FileCalcolo::Leggi(c.dati);
         EXPECT_FALSE(l.calcolo.has_value());
         EXPECT_TRUE(l.errore.contains(QString::fromUtf8(c.motivo))) << l.errore.toStdString();
+        // Italian only, and a value is quoted short.
+        for (const char* inglese : {"illegal", "unterminated", "missing", "garbage", "number", "value"})
+            EXPECT_FALSE(l.errore.contains(QLatin1String(inglese), Qt::CaseInsensitive)) << l.errore.toStdString();
+        EXPECT_LT(l.errore.size(), 400);
     }
     // A byte-order mark is not a fault.
     EXPECT_TRUE(FileCalcolo::Leggi(QByteArray("\xEF\xBB\xBF") + buono).calcolo.has_value());

@@ -276,3 +276,14 @@ TEST_F(EditorTest, CoefficientBoxLeftWithoutANumberGetsItsDefaultBack)
     f->txtCoefCar[1]->setText(QStringLiteral("xx"));
     EXPECT_FLOAT_EQ(f->valKmod(), 0.6f);
 }
+
+// A description with markup is shown as it is written, never as markup (an <img> would load).
+TEST_F(Materiali, TheToolTipShowsADescriptionWithMarkupAsText)
+{
+    archivio.Aggiungi(9, QStringLiteral("<b>Pioppo</b> <img src=\"x.png\">"), {18, 11, 0.3, 17, 2.2, 3.4, 9000, 6000, 300, 560, 330});
+    f->CaricaDatiMat(f->LstMatAsta[1], 9);
+    const QString tip = f->LstMatAsta[1]->toolTip();
+    EXPECT_TRUE(tip.contains(QStringLiteral("&lt;b&gt;Pioppo&lt;/b&gt;"))) << tip.toStdString();
+    EXPECT_FALSE(tip.contains(QStringLiteral("<img")));
+    EXPECT_EQ(f->MaterialeMostrato(1).descrizione, QStringLiteral("<b>Pioppo</b> <img src=\"x.png\">"));
+}

@@ -191,3 +191,19 @@ TEST(CreaRelParamAste, NumbersTwelveBarsInTwoColumns)
 }
 
 }
+
+// A 1 MB description froze the window for minutes (one unbroken line is laid out in quadratic
+// time): the report shows a prefix of it, the bar keeps the whole text.
+TEST(CreaRelParamAste, AHugeDescriptionShowsAPrefixAndRendersAtOnce)
+{
+    const auto nodo = NodiEsempio::CatenaPuntone(false);
+    nodo->Asta->Item(1)->DescrizioneMateriale = std::string(1000000, 'x');
+    SuperficieRegistrata box;
+    Relazione::CreaRelParamAste(box, *nodo);
+    QString testo;
+    for (const RunTesto& r : box.Runs())
+        testo += r.testo;
+    EXPECT_TRUE(testo.contains(QStringLiteral("Materiale: ") + QString(200, QLatin1Char('x')) + QStringLiteral("\u2026\n")));
+    EXPECT_LT(testo.size(), 5000);
+    EXPECT_EQ(nodo->Asta->Item(1)->DescrizioneMateriale.size(), 1000000u);
+}
