@@ -3,6 +3,7 @@
 #include "editor/frmNodi.h"
 
 #include "editor/DialoghiRelazione.h"
+#include "comune/CartellaProposta.h"
 #include "report/DocumentoRelazione.h"
 #include "report/FonteCoefficienti.h"
 #include "report/ImpaginatoreRelazione.h"
@@ -42,11 +43,7 @@ QSettings Impostazioni()
 QString frmNodi::CartellaRelazioni()
 {
     const QSettings s = Impostazioni();
-    const QString cartella = s.value(kGruppo + QLatin1Char('/') + kCartella).toString();
-    if (!cartella.isEmpty() && QFileInfo(cartella).isDir())
-        return cartella;
-    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documenti.isEmpty() ? QDir::homePath() : documenti;
+    return CartellaProposta(s.value(kGruppo + QLatin1Char('/') + kCartella).toString());
 }
 
 QWidget* frmNodi::CreaSchedaRelazione()

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QSettings>
 #include <QStyle>
 #include <QTableView>
@@ -471,6 +472,19 @@ void FrmListaLegno::Leggi_Parametri_Registro_ListaLegname()
     if (leggiDecimale(leggi("Height"), valore))
         g.setHeight(std::max(120, twipsInPixelY(valore)));
     s.endGroup();
+    // Within the place the window lives in: a stored size larger than the screen (or the main
+    // window's area) is cut to it, and the window stays reachable.
+    QRect spazio;
+    if (QMdiSubWindow* cornice = Cornice(); cornice && cornice->mdiArea())
+        spazio = QRect(QPoint(0, 0), cornice->mdiArea()->viewport()->size());
+    else if (const QScreen* schermo = w->screen())
+        spazio = schermo->availableGeometry();
+    if (spazio.isValid()) {
+        g.setWidth(std::min(g.width(), spazio.width()));
+        g.setHeight(std::min(g.height(), spazio.height()));
+        g.moveLeft(std::clamp(g.left(), spazio.left(), spazio.right() - g.width() + 1));
+        g.moveTop(std::clamp(g.top(), spazio.top(), spazio.bottom() - g.height() + 1));
+    }
     w->setGeometry(g);
     geometriaNormale_ = g;
 }

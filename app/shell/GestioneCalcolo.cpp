@@ -3,6 +3,7 @@
 #include "calcolo/AperturaCalcolo.h"
 #include "calcolo/DatiNodo.h"
 #include "calcolo/ScritturaFile.h"
+#include "comune/CartellaProposta.h"
 #include "calcolo/CalcoloInCorso.h"
 #include "editor/frmNodi.h"
 #include "materials/DatabaseMateriali.h"
@@ -35,10 +36,7 @@ const QString LF = QStringLiteral("\n");
 
 QString UltimaCartella()
 {
-    const QString c = QSettings().value(chiaveCartella).toString();
-    if (!c.isEmpty() && QDir(c).exists())
-        return c;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return CartellaProposta(QSettings().value(chiaveCartella).toString());
 }
 
 void RicordaCartella(const QString& file)

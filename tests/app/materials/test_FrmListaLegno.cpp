@@ -355,3 +355,21 @@ TEST_F(ListaLegno, AStoredMaximisedStateOpensAsANormalWindowFillingTheArea)
     EXPECT_FALSE(f->Cornice()->isMaximized());
     EXPECT_EQ(f->Cornice()->geometry(), QRect(QPoint(0, 0), area()->viewport()->size()));
 }
+
+// A huge stored size (the settings file is the user's to edit) is cut to the space the window
+// lives in, and the window stays inside it.
+TEST_F(ListaLegno, AStoredSizeLargerThanTheAreaIsCutToIt)
+{
+    {
+        QSettings s = impostazioni();
+        s.beginGroup(QStringLiteral("ListaLegname"));
+        s.setValue(QStringLiteral("Top"), QStringLiteral("-900000"));
+        s.setValue(QStringLiteral("Left"), QStringLiteral("900000000"));
+        s.setValue(QStringLiteral("Width"), QStringLiteral("2000000000"));
+        s.setValue(QStringLiteral("Height"), QStringLiteral("2000000000"));
+    }
+    FrmListaLegno* f = apriLista();
+    const QRect g = f->Cornice()->geometry();
+    const QRect spazio(QPoint(0, 0), f->Cornice()->mdiArea()->viewport()->size());
+    EXPECT_TRUE(spazio.contains(g)) << g.x() << "," << g.y() << " " << g.width() << "x" << g.height();
+}

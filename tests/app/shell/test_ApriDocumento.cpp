@@ -1,10 +1,13 @@
 #include "AvvisiProva.h"
 
+#include "comune/CartellaProposta.h"
 #include "shell/ModuloTrevon.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace ModuloTrevon;
@@ -167,4 +170,17 @@ TEST_F(ApriDocumentoProva, OpenerStillRunningAfterTheWaitCountsAsOpened)
     ApriDocumento(documento);
     EXPECT_TRUE(avvisi.ricevuti.empty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// The folder a dialog proposes always exists: the last one used, Documents, or home.
+TEST(CartellaProposta, AlwaysAFolderThatExists)
+{
+    QTemporaryDir cartella;
+    EXPECT_EQ(CartellaProposta(cartella.path()), cartella.path());
+    const QString proposta = CartellaProposta(cartella.filePath(QStringLiteral("sparita")));
+    EXPECT_TRUE(QFileInfo(proposta).isDir()) << proposta.toStdString();
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(documenti).isDir()) {
+        EXPECT_EQ(proposta, QDir::homePath());
+    }
 }
