@@ -33,6 +33,8 @@ public:
     // The last message of the library through a register made here; cleared on request.
     QString UltimoAvvisoLibreria() const { return ultimoAvviso_; }
     void DimenticaAvvisoLibreria() { ultimoAvviso_.clear(); }
+    // While true the library's messages are recorded (UltimoAvvisoLibreria) but not shown.
+    void ImpostaSilenzioso(bool s) { silenzioso_ = s; }
 
     // A new calculation: an empty register, no current joint, no file.
     void Nuovo();

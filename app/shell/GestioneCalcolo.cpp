@@ -3,6 +3,7 @@
 #include "calcolo/AperturaCalcolo.h"
 #include "calcolo/DatiNodo.h"
 #include "calcolo/ScritturaFile.h"
+#include "calcolo/TestiBrevi.h"
 #include "comune/CartellaProposta.h"
 #include "calcolo/CalcoloInCorso.h"
 #include "editor/frmNodi.h"
@@ -23,6 +24,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <map>
 #include <optional>
 
 namespace ModuloTrevon {
@@ -167,20 +169,47 @@ bool ApriCalcoloDaFile(const QString& percorso)
 
     // Every joint registered and verified into a new register; the calculation in memory is
     // replaced only when the whole file was accepted.
-    const AperturaCalcolo apertura =
-        RegistraCalcolo(letto, NuovoRegistro(), letto.coefficienti, PiGreco);
+    // The library's refusals are collected joint by joint, not shown one box each.
+    std::map<int, QString> rifiutiLibreria;
+    int nodoInVerifica = 0;
+    auto inizioNodo = [&](int n) {
+        if (nodoInVerifica != 0 && !calcolo().UltimoAvvisoLibreria().isEmpty())
+            rifiutiLibreria[nodoInVerifica] = calcolo().UltimoAvvisoLibreria();
+        calcolo().DimenticaAvvisoLibreria();
+        nodoInVerifica = n;
+    };
+    const std::shared_ptr<clsGenVerNodi> registro = NuovoRegistro();
+    calcolo().ImpostaSilenzioso(true);
+    const AperturaCalcolo apertura = RegistraCalcolo(letto, registro, letto.coefficienti, PiGreco, inizioNodo);
+    inizioNodo(0);
+    calcolo().ImpostaSilenzioso(false);
     if (!apertura.Accettato())
         return rifiuta(QStringLiteral("Il Nodo N.%1 non supera il controllo dei dati:").arg(apertura.nodoRifiutato) +
                        LF + apertura.rifiuto);
+
+    // One box for every joint not verified: number, type and reason, the first ones in full.
+    QStringList nonVerificati;
+    int oltre = 0;
+    constexpr int MassimoElencati = 12;
     for (std::size_t i = 0; i < apertura.verifiche.size(); ++i) {
         const AperturaCalcolo::Verifica& v = apertura.verifiche[i];
-        if (!v.errore.isNull())
-            MsgBox(QStringLiteral("Impossibile eseguire Verifica\n") + v.errore, Pulsanti::OK, Icona::Critica);
-        else if (!v.nonValido.isEmpty())
-            MsgBox(QStringLiteral("Impossibile eseguire Verifica\nNodo N.%1\nIl Nodo non è verificabile: ").arg(i + 1) +
-                       v.nonValido + QLatin1Char('.'),
-                   Pulsanti::OK, Icona::Critica);
+        const clsNodo& nodo = *apertura.registro->Nodi->Item(static_cast<int>(i + 1));
+        if (v.eseguita || nodo.TipoNodo.empty())
+            continue;
+        QString motivo = !v.errore.isNull() ? QStringLiteral("Impossibile eseguire Verifica: ") + v.errore
+                         : !v.nonValido.isEmpty() ? QStringLiteral("non verificabile: ") + v.nonValido
+                                                  : rifiutiLibreria[static_cast<int>(i + 1)];
+        motivo.replace(LF, QStringLiteral(" - "));
+        if (nonVerificati.size() < MassimoElencati)
+            nonVerificati << QStringLiteral("Nodo N.%1 \"%2\": ").arg(i + 1).arg(QString::fromStdString(nodo.TipoNodo)) +
+                                 Abbreviato(motivo, 160);
+        else
+            ++oltre;
     }
+    if (!nonVerificati.isEmpty())
+        MsgBox(QStringLiteral("Alcuni Nodi del Calcolo non sono stati verificati:") + LF + LF + nonVerificati.join(LF) +
+                   (oltre > 0 ? LF + QStringLiteral("... e altri %1 Nodi.").arg(oltre) : QString()),
+               Pulsanti::OK, Icona::Critica, QStringLiteral("Apri Calcolo"));
 
     // Joints whose bars' materials now read differently in the archive: the saved values
     // were used; the user is told which.

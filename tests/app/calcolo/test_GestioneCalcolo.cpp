@@ -478,7 +478,9 @@ TEST_F(CalcoloTest, AJointWhoseVerificationFailsShowsNoPassingLine)
     ASSERT_TRUE(ModuloTrevon::ApriCalcoloDaFile(File("minimo.trv")));
     const auto presi = Presi();
     ASSERT_GE(presi.size(), 1u);
-    EXPECT_TRUE(presi[0].testo.startsWith(QStringLiteral("Impossibile eseguire Verifica\n"))) << presi[0].testo.toStdString();
+    EXPECT_TRUE(presi[0].testo.startsWith(QStringLiteral("Alcuni Nodi del Calcolo non sono stati verificati:\n\n"
+                                                         "Nodo N.1 \"Catena Puntone a Dente Semplice\": Impossibile eseguire Verifica: ")))
+        << presi[0].testo.toStdString();
     EXPECT_TRUE(Relazione().startsWith(QStringLiteral(" VERIFICA NODO N.1\n Nodo non verificato"))) << Relazione().toStdString();
     EXPECT_FALSE(Relazione().contains(QStringLiteral("<")));
     EXPECT_FALSE(Relazione().contains(QStringLiteral("0,00")));
@@ -495,4 +497,33 @@ TEST_F(CalcoloTest, ACalculationTheReaderWouldRefuseIsNotSaved)
     ASSERT_EQ(presi.size(), 1u);
     EXPECT_TRUE(presi[0].testo.contains(QStringLiteral("il valore 1000 di \"kmod\"")));
     EXPECT_FALSE(QFile::exists(File("kmod.trv")));
+}
+
+// 300 failing joints gave 300 boxes with no joint number: one box names the first ones with
+// their type and reason, and counts the others.
+TEST_F(CalcoloTest, FailingJointsOfAnOpenedFileAreListedInOneBox)
+{
+    FileCalcolo::Calcolo c;
+    for (int i = 0; i < 300; ++i) {
+        c.nodi.push_back(CalcoliProva::CatenaPuntone(50));
+        if (i % 2 == 0)
+            c.nodi.back()->tv = 1e-45f;                 // overflows
+        else
+            c.nodi.back()->Asta->Item(2)->Angolo = 0;   // the library refuses it
+    }
+    {
+        QFile file(File("trecento.trv"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(FileCalcolo::Scrivi(c));
+    }
+    ASSERT_TRUE(ModuloTrevon::ApriCalcoloDaFile(File("trecento.trv")));
+    const auto presi = Presi();
+    ASSERT_EQ(presi.size(), 2u) << "the joints not verified, then the materials changed";
+    const QString& t = presi[0].testo;
+    EXPECT_TRUE(t.contains(QStringLiteral("Nodo N.1 \"Catena Puntone a Dente Semplice\": Impossibile eseguire Verifica: ")));
+    EXPECT_TRUE(t.contains(QStringLiteral("Nodo N.2 \"Catena Puntone a Dente Semplice\": Impossibile eseguire Verifica - "
+                                          "L'angolo di inclinazione del Puntone risulta =0.")))
+        << t.toStdString();
+    EXPECT_TRUE(t.endsWith(QStringLiteral("... e altri 288 Nodi.")));
+    EXPECT_EQ(Totale(), 300);
 }
