@@ -363,6 +363,16 @@ bool RecordsetMateriali::scrivi(const Riga& riga)
         sql = QStringLiteral("DELETE FROM ") + Tabella + QStringLiteral(" WHERE Numero=?");
         parametri << riga.at(colNumero);
     }
+    // The record must still hold what was loaded: compared in the same statement, so another
+    // program's change in between cannot be overwritten (IS compares NULL too).
+    if (sospeso_ != Sospeso::Nuovo) {
+        for (auto a = attesi_.cbegin(); a != attesi_.cend(); ++a) {
+            if (indiceCampo(a.key()) < 0)
+                continue;
+            sql += QStringLiteral(" AND ") + nomeSql(a.key()) + QStringLiteral(" IS ?");
+            parametri << a.value();
+        }
+    }
 
     if (!db.transaction())
         return fallisci(descrizioneScrittura(db.lastError()), numeroNativo(db.lastError()));
@@ -379,7 +389,16 @@ bool RecordsetMateriali::scrivi(const Riga& riga)
     if (q.numRowsAffected() != 1) {
         const int toccati = q.numRowsAffected();
         q.finish();
+        bool ancoraPresente = false;
+        if (toccati == 0 && !attesi_.isEmpty()) {
+            QSqlQuery c(db);
+            c.prepare(QStringLiteral("SELECT COUNT(*) FROM ") + Tabella + QStringLiteral(" WHERE Numero=?"));
+            c.addBindValue(riga.at(colNumero));
+            ancoraPresente = c.exec() && c.next() && c.value(0).toInt() == 1;
+        }
         db.rollback();
+        if (ancoraPresente)
+            return fallisci(QStringLiteral("Il materiale è stato modificato nel frattempo."), ModificatoNelFrattempo);
         return fallisci(toccati == 0 ? QStringLiteral("Il record non esiste più nel database.")
                                      : QStringLiteral("Il numero del materiale non identifica un solo record."),
                         ErroreOperazione);

@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
+#include <QVariantMap>
 #include <QVector>
 #include <vector>
 
@@ -51,6 +52,12 @@ public:
     QVariant Bookmark() const;
     bool SetBookmark(const QVariant& segnalibro);  // false, position unchanged, when not in the view
 
+    // An update or delete then writes only while the record still holds these values (the
+    // ones a sheet loaded, by field name); otherwise it fails with ModificatoNelFrattempo and
+    // changes nothing. An empty map: no condition.
+    void ImpostaValoriAttesi(const QVariantMap& valori) { attesi_ = valori; }
+    static constexpr int ModificatoNelFrattempo = 3197;   // the record changed since it was loaded
+
     QString Errore() const;        // description of the last failure; empty after a success
     int NumeroErrore() const;      // the database's native number, or the set's own
 
@@ -83,4 +90,5 @@ private:
     Riga inSospeso_;
     QString errore_;
     int numeroErrore_ = 0;
+    QVariantMap attesi_;
 };

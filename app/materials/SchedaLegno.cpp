@@ -209,6 +209,9 @@ void SchedaLegno::MostraDati_Mat()
         return;
     const QVariant numero = rs_OneMat->Campo(QStringLiteral("Numero"));
     NumeroFissato = numero;
+    ValoriCaricati.clear();
+    for (const QString& campo : rs_OneMat->NomiCampi())
+        ValoriCaricati.insert(campo, rs_OneMat->Campo(campo));
     Text2->setText(numero.isNull() ? QString() : QString::number(numero.toLongLong()));
     for (int i = 0; i <= 1; ++i) {
         const QString testo = rs_OneMat->Campo(CampoDi(i)).toString();
@@ -390,10 +393,17 @@ void SchedaLegno::registraModificaMat(bool& procedi)
         CursoreOccupato occupato;
         ok = apriRecordFissato(errore);
         if (ok) {
+            rs_OneMat->ImpostaValoriAttesi(ValoriCaricati);
             ok = compilaMat_conText() && rs_OneMat->Update();
             if (!ok)
                 errore = rs_OneMat->Errore();
         }
+    }
+    if (!ok && rs_OneMat && rs_OneMat->NumeroErrore() == RecordsetMateriali::ModificatoNelFrattempo) {
+        rs_OneMat->CancelUpdate();
+        ModificatoNelFrattempo();
+        procedi = false;
+        return;
     }
     if (!ok) {
         MsgBox(titolo + errore, Pulsanti::OK, Icona::Critica);
@@ -403,8 +413,33 @@ void SchedaLegno::registraModificaMat(bool& procedi)
         return;
     }
     NumeroFissato = rs_OneMat->Campo(QStringLiteral("Numero"));
+    ValoriCaricati.clear();
+    for (const QString& campo : rs_OneMat->NomiCampi())
+        ValoriCaricati.insert(campo, rs_OneMat->Campo(campo));
     modif = 0;
     FrmListaLegno::ArchivioCambiato();
+}
+
+void SchedaLegno::ModificatoNelFrattempo()
+{
+    Beep();
+    if (MsgBox(QStringLiteral("Il Materiale N. ") + NumeroFissato.toString() +
+                   QStringLiteral(" è stato modificato, da un'altra scheda o da un altro programma, dopo che questa "
+                                  "scheda lo ha letto.\nNon è stato sovrascritto nulla.\n\n"
+                                  "Ricaricare nella scheda i valori attuali del materiale?\n"
+                                  "(le modifiche fatte in questa scheda andranno perse)"),
+               Pulsanti::SiNo, Icona::Domanda) != Risposta::Si)
+        return;
+    QString errore;
+    if (!apriRecordFissato(errore)) {
+        MsgBox(errore, Pulsanti::OK, Icona::Critica);
+        return;
+    }
+    for (QLineEdit* box : Text1)
+        box->clear();
+    cmbTipologia->setCurrentIndex(0);
+    MostraDati_Mat();
+    modif = 0;
 }
 
 void SchedaLegno::eliminaMat(bool& procedi)
@@ -415,10 +450,16 @@ void SchedaLegno::eliminaMat(bool& procedi)
         CursoreOccupato occupato;
         ok = apriRecordFissato(errore);
         if (ok) {
+            rs_OneMat->ImpostaValoriAttesi(ValoriCaricati);
             ok = rs_OneMat->Delete();
             if (!ok)
                 errore = rs_OneMat->Errore();
         }
+    }
+    if (!ok && rs_OneMat && rs_OneMat->NumeroErrore() == RecordsetMateriali::ModificatoNelFrattempo) {
+        ModificatoNelFrattempo();
+        procedi = false;
+        return;
     }
     if (!ok) {
         MsgBox(QStringLiteral("Impossibile Eliminare Materiale.\n\nErrore nell'Eliminazione della scheda "

@@ -1,5 +1,6 @@
 #pragma once
 #include <QVariant>
+#include <QVariantMap>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -33,6 +34,7 @@ public:
     std::shared_ptr<RecordsetMateriali> rs_OneMat;   // the set read from and written to
     std::int16_t modif = 0;   // 1 when a Text1 box was edited since filled or registered
     QVariant NumeroFissato;   // Numero of the record shown (view, modify, delete)
+    QVariantMap ValoriCaricati;   // the record as the sheet loaded it: a change or delete needs it unchanged
 
     void MostraDati_Mat();
     void disattiva_controlli();
@@ -58,4 +60,6 @@ protected:
 
 private:
     bool apriRecordFissato(QString& errore);
+    // The record changed since the sheet loaded it: nothing was written; the user may reload it.
+    void ModificatoNelFrattempo();
 };

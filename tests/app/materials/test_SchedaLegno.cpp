@@ -575,3 +575,64 @@ TEST_F(Scheda, TheTimberTypeIsShownAndEdited)
     EXPECT_FALSE(s->cmbTipologia->isEnabled());
     s->Chiudi();
 }
+
+// Two sheets on material 6: B saves a new description, then A saves Fmk. A's save used to put
+// A's old description back without a word; now nothing is overwritten and A may reload.
+TEST_F(Scheda, AMaterialChangedMeanwhileIsNotOverwritten)
+{
+    selezionaNumero(lista, 6);
+    QPointer<SchedaLegno> a = ModificaSchedaLegno(lista->rsLista, area());
+    selezionaNumero(lista, 6);
+    QPointer<SchedaLegno> b = ModificaSchedaLegno(lista->rsLista, area());
+    Elabora();
+    ASSERT_TRUE(a && b && a != b);
+    b->Text1[1]->setText(QStringLiteral("Descrizione di B"));
+    b->Command1->click();
+    ASSERT_FALSE(aperta(b));
+    ASSERT_EQ(suFile(6, "Descrizione"), QStringLiteral("Descrizione di B"));
+
+    AvvisiProva avvisi;
+    a->Text1[2]->setText(QStringLiteral("99"));
+    avvisi.Rispondi(Risposta::No);
+    a->Command1->click();
+    ASSERT_EQ(avvisi.ricevuti.size(), 1u);
+    EXPECT_TRUE(avvisi.ricevuti[0].avviso.testo.startsWith(QStringLiteral("Il Materiale N. 6 è stato modificato")))
+        << avvisi.ricevuti[0].avviso.testo.toStdString();
+    EXPECT_EQ(avvisi.ricevuti[0].avviso.pulsanti, Pulsanti::SiNo);
+    avvisi.ricevuti.clear();
+    EXPECT_TRUE(aperta(a));
+    EXPECT_EQ(suFile(6, "Descrizione"), QStringLiteral("Descrizione di B"));
+    EXPECT_NE(suFile(6, "Fmk"), QStringLiteral("99"));
+
+    // Another program changes it too; A reloads, then its own change goes through.
+    EseguiSuFile(archivio, QStringLiteral("UPDATE Legno SET Classe = 'Z' WHERE Numero = 6"));
+    avvisi.Rispondi(Risposta::Si);
+    a->Command1->click();
+    ASSERT_EQ(avvisi.ricevuti.size(), 1u);
+    avvisi.ricevuti.clear();
+    EXPECT_EQ(a->Text1[1]->text(), QStringLiteral("Descrizione di B"));
+    EXPECT_EQ(a->Text1[0]->text(), QStringLiteral("Z"));
+    a->Text1[2]->setText(QStringLiteral("99"));
+    a->Command1->click();
+    EXPECT_TRUE(avvisi.ricevuti.empty());
+    EXPECT_FALSE(aperta(a));
+    EXPECT_EQ(suFile(6, "Fmk"), QStringLiteral("99"));
+    EXPECT_EQ(suFile(6, "Descrizione"), QStringLiteral("Descrizione di B"));
+}
+
+// The same for a delete: a material changed since the sheet read it is not deleted.
+TEST_F(Scheda, AMaterialChangedMeanwhileIsNotDeleted)
+{
+    selezionaNumero(lista, 6);
+    QPointer<SchedaLegno> s = EliminaSchedaLegno(lista->rsLista, area());
+    Elabora();
+    EseguiSuFile(archivio, QStringLiteral("UPDATE Legno SET Descrizione = 'Cambiata' WHERE Numero = 6"));
+    AvvisiProva avvisi;
+    avvisi.Rispondi(Risposta::No);
+    s->Command1->click();
+    ASSERT_EQ(avvisi.ricevuti.size(), 1u);
+    EXPECT_TRUE(avvisi.ricevuti[0].avviso.testo.startsWith(QStringLiteral("Il Materiale N. 6 è stato modificato")));
+    avvisi.ricevuti.clear();
+    EXPECT_EQ(suFile(6, "Descrizione"), QStringLiteral("Cambiata"));
+    s->Chiudi();
+}
