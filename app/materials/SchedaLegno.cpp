@@ -33,6 +33,8 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <limits>
+#include <tuple>
 
 using namespace ModuloTrevon;
 
@@ -119,6 +121,9 @@ SchedaLegno::SchedaLegno(QWidget* parent) : QWidget(parent)
 
     for (int i = 0; i < NumCampi; ++i) {
         auto* box = new QLineEdit(this);
+        // No box cuts a text silently (the default keeps 32767 characters): the archive's
+        // limits are checked, with a message, when the material is registered.
+        box->setMaxLength(std::numeric_limits<int>::max());
         box->setObjectName(QStringLiteral("Text1(%1)").arg(i));
         Text1[static_cast<std::size_t>(i)] = box;
         box->installEventFilter(this);
@@ -298,6 +303,18 @@ void SchedaLegno::controlladati(bool& procedi)
         beepEMessaggio(QStringLiteral("Inserire Numero del Materiale. Campo Obbligatorio"));
         procedi = false;
         return;
+    }
+    for (const auto& [i, massimo, nome] : {std::tuple{0, MassimoClasse, "La Classe"},
+                                            std::tuple{1, MassimoDescrizione, "La Descrizione"}}) {
+        QLineEdit* box = Text1[static_cast<std::size_t>(i)];
+        if (box->text().trimmed().size() > massimo) {
+            beepEMessaggio(QString::fromLatin1(nome) + QStringLiteral(" del Materiale può avere al più %1 caratteri (ne ha %2).")
+                                                           .arg(massimo)
+                                                           .arg(box->text().trimmed().size()));
+            SelezionaTesto(box);
+            procedi = false;
+            return;
+        }
     }
     // A material number is a whole number: a pasted "12,5" is refused as "abc" is.
     const std::optional<double> valore = Numeri::Leggi(numero);

@@ -24,6 +24,8 @@ class SchedaLegno : public QWidget {
     Q_OBJECT
 public:
     static constexpr int NumCampi = 13;   // Text1(0..12): class, description, the material values
+    static constexpr int MassimoClasse = 50;         // characters the archive keeps of a class
+    static constexpr int MassimoDescrizione = 1000;  // characters the archive keeps of a description
 
     explicit SchedaLegno(QWidget* parent = nullptr);
     ~SchedaLegno() override;

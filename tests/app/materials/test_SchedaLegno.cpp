@@ -636,3 +636,25 @@ TEST_F(Scheda, AMaterialChangedMeanwhileIsNotDeleted)
     EXPECT_EQ(suFile(6, "Descrizione"), QStringLiteral("Cambiata"));
     s->Chiudi();
 }
+
+// A 40,000-character description was cut to 32,767 by the box and saved cut: the whole text is
+// kept in the box and the archive's limit is stated when registering.
+TEST_F(Scheda, ALongDescriptionIsNeverCutSilently)
+{
+    QPointer<SchedaLegno> s = NuovaSchedaLegno(lista->rsLista, area());
+    Elabora();
+    riempi(s, 40, QString(40000, QLatin1Char('d')));
+    EXPECT_EQ(s->Text1[1]->text().size(), 40000);
+    AvvisiProva avvisi;
+    s->Command1->click();
+    ASSERT_EQ(avvisi.ricevuti.size(), 1u);
+    EXPECT_EQ(avvisi.ricevuti[0].avviso.testo,
+              QStringLiteral("La Descrizione del Materiale può avere al più 1000 caratteri (ne ha 40000)."));
+    avvisi.ricevuti.clear();
+    EXPECT_TRUE(aperta(s));
+    EXPECT_EQ(contaSuFile(), 24);
+    s->Text1[1]->setText(QString(1000, QLatin1Char('d')));
+    s->Command1->click();
+    EXPECT_FALSE(aperta(s));
+    EXPECT_EQ(suFile(40, "Descrizione").size(), 1000);
+}
