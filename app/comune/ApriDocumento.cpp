@@ -5,6 +5,7 @@
 #include "comune/Avvisi.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -95,6 +96,14 @@ bool eseguiApritore(const QString& percorso, int& codice)
 
 }  // namespace
 
+std::function<bool(const QUrl&)>& riserva()
+{
+    static std::function<bool(const QUrl&)> r;
+    return r;
+}
+
+void ImpostaApritoreDiRiserva(std::function<bool(const QUrl&)> apri) { riserva() = std::move(apri); }
+
 void ImpostaApritore(const QString& programma, const QStringList& argomentiIniziali)
 {
     apritore().programma = programma.isEmpty() ? QStringLiteral("xdg-open") : programma;
@@ -116,9 +125,16 @@ void ApriDocumento(const QString& percorso)
     }
 
     int codice = CodiceNonAvviato;
-    if (!eseguiApritore(percorso, codice))
-        MsgBox(QStringLiteral("Impossibile aprire il file associato.\nNessun Programma installato in "
-                              "Windows è in grado di aprire il file suddetto."));
+    if (!eseguiApritore(percorso, codice)) {
+        // No opener could be started: the desktop's own services may still open it.
+        const QUrl url = indirizzo ? QUrl(percorso) : QUrl::fromLocalFile(QFileInfo(percorso).absoluteFilePath());
+        const bool aperto = riserva() ? riserva()(url) : QDesktopServices::openUrl(url);
+        if (!aperto)
+            MsgBox(QStringLiteral("Impossibile aprire il file:\n") + percorso +
+                   QStringLiteral("\n\nNessun programma del sistema è in grado di aprirlo "
+                                  "(il programma xdg-open non è disponibile)."));
+        return;
+    }
     if (codice <= 32)
         MsgBox(messaggioCodice(codice, percorso));
 }

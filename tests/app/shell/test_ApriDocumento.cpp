@@ -101,15 +101,29 @@ TEST_F(ApriDocumentoProva, CodeThirtyOneShowsTheLastFourCharactersInUpperCase)
                            "Nessun Programma installato nel PC è dedicato ad aprire file con estensione XLSX")});
 }
 
-TEST_F(ApriDocumentoProva, OpenerThatCannotStartGivesItsMessageThenTheCodeZeroOne)
+// No opener can be started (no xdg-open): the desktop's services are tried; when they fail
+// too, one box names the file (there were two, one of them speaking of Windows).
+TEST_F(ApriDocumentoProva, OpenerThatCannotStartFallsBackThenNamesTheFile)
 {
     ImpostaApritore(cartella.filePath(QStringLiteral("nessun-apritore")));
+    QList<QUrl> chiesti;
+    ImpostaApritoreDiRiserva([&chiesti](const QUrl& u) {
+        chiesti << u;
+        return false;
+    });
     ApriDocumento(documento);
-    EXPECT_EQ(testi(), (QStringList{
-                           QStringLiteral("Impossibile aprire il file associato.\nNessun Programma "
-                                          "installato in Windows è in grado di aprire il file suddetto."),
-                           QStringLiteral("Errore non individuabile nell'apertura del File")}));
+    ASSERT_EQ(chiesti.size(), 1);
+    EXPECT_EQ(chiesti[0], QUrl::fromLocalFile(QFileInfo(documento).absoluteFilePath()));
+    EXPECT_EQ(testi(), QStringList{QStringLiteral("Impossibile aprire il file:\n") + documento +
+                                   QStringLiteral("\n\nNessun programma del sistema è in grado di aprirlo "
+                                                  "(il programma xdg-open non è disponibile).")});
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    avvisi.ricevuti.clear();
+
+    ImpostaApritoreDiRiserva([](const QUrl&) { return true; });
+    ApriDocumento(documento);
+    EXPECT_TRUE(testi().isEmpty()) << "opened by the desktop's services: nothing to say";
+    ImpostaApritoreDiRiserva({});
 }
 
 TEST_F(ApriDocumentoProva, MissingLocalFileBeepsAndNeverCallsTheOpener)
