@@ -13,6 +13,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -44,15 +45,71 @@ QString descrizione(const QSqlError& errore)
     return testo.isEmpty() ? errore.text().trimmed() : testo;
 }
 
+// SQLite's primary result codes the messages explain.
+constexpr int SqliteOccupato = 5;      // SQLITE_BUSY: another program holds a lock
+constexpr int SqliteBloccato = 6;      // SQLITE_LOCKED
+constexpr int SqliteSolaLettura = 8;   // SQLITE_READONLY
+constexpr int SqlitePieno = 13;        // SQLITE_FULL
+constexpr int SqliteNonApribile = 14;  // SQLITE_CANTOPEN
+constexpr int SqliteNonArchivio = 26;  // SQLITE_NOTADB
+
+int codiceSqlite(const QSqlError& e)
+{
+    bool ok = false;
+    const int n = e.nativeErrorCode().toInt(&ok);
+    return ok ? (n & 0xff) : -1;
+}
+
+// What went wrong opening the archive, in Italian, with what to do; the engine's own words
+// follow in brackets.
+QString frasePerErrore(const QSqlError& e)
+{
+    QString frase;
+    switch (codiceSqlite(e)) {
+    case SqliteOccupato:
+    case SqliteBloccato:
+        frase = QStringLiteral("L'archivio è bloccato da un altro programma che lo sta scrivendo. Chiudere quel "
+                               "programma e riavviare Trevon-SL.");
+        break;
+    case SqliteSolaLettura:
+        frase = QStringLiteral("L'archivio è in sola lettura: verificare i permessi del file e della cartella.");
+        break;
+    case SqlitePieno:
+        frase = QStringLiteral("Il disco è pieno: liberare spazio e riavviare Trevon-SL.");
+        break;
+    case SqliteNonApribile:
+        frase = QStringLiteral("Il file non può essere aperto: verificare che esista e che i permessi lo consentano.");
+        break;
+    case SqliteNonArchivio:
+        frase = QStringLiteral("Il file è danneggiato o non è un archivio dei materiali. Sostituirlo con una copia "
+                               "di sicurezza, oppure eliminarlo: al prossimo avvio sarà ricreato dal modello.");
+        break;
+    default:
+        frase = QStringLiteral("Il file non contiene un archivio dei materiali utilizzabile. Sostituirlo con una "
+                               "copia di sicurezza, oppure eliminarlo: al prossimo avvio sarà ricreato dal modello.");
+        break;
+    }
+    return frase + QStringLiteral(" (") + descrizione(e) + QLatin1Char(')');
+}
+
 // Fails on a missing, damaged or foreign file: SQLite reads the file only at the first query.
+// A lock held by another program is waited for: the driver waits 5 s for it, and the query is
+// tried once more before giving up (about 10 s in all).
 bool verificaArchivio(const QSqlDatabase& db, QString& errore)
 {
-    QSqlQuery q(db);
-    if (q.exec(QStringLiteral("SELECT ") + ColonneMateriale::Essenziali().join(QStringLiteral(", ")) +
-               QStringLiteral(" FROM Legno LIMIT 1")))
-        return true;
-    errore = descrizione(q.lastError());
-    return false;
+    for (int tentativo = 0;; ++tentativo) {
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("SELECT ") + ColonneMateriale::Essenziali().join(QStringLiteral(", ")) +
+                   QStringLiteral(" FROM Legno LIMIT 1")))
+            return true;
+        const int codice = codiceSqlite(q.lastError());
+        if ((codice == SqliteOccupato || codice == SqliteBloccato) && tentativo < 1) {
+            QThread::msleep(100);
+            continue;
+        }
+        errore = frasePerErrore(q.lastError());
+        return false;
+    }
 }
 
 // An archive made before the timber type was a column gets it, filled from the words of each
@@ -81,6 +138,26 @@ void AggiungiTipologia(const QSqlDatabase& db)
         scrittura.commit();
     else
         scrittura.rollback();
+}
+
+// The template opens read-only and holds table Legno.
+bool modelloUtilizzabile(const QString& percorso, QString& errore)
+{
+    const QString nome = QStringLiteral("verificaModello");
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(percorso).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=ro"));
+        if (!db.open())
+            errore = frasePerErrore(db.lastError());
+        else
+            ok = verificaArchivio(db, errore);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nome);
+    return ok;
 }
 
 }  // namespace
@@ -171,6 +248,17 @@ void InizializzaDatabaseMateriali()
         return;
     }
 
+    // A damaged template would give a damaged archive: it is checked before it is copied.
+    QString guasto;
+    if (!modelloUtilizzabile(PercorsoModello, guasto)) {
+        Beep();
+        MsgBox(QStringLiteral("Impossibile gestire il database dei materiali.\n\nIl file distribuito con il programma:\n") +
+                   QDir::toNativeSeparators(PercorsoModello) + QStringLiteral("\nè danneggiato: ") + guasto +
+                   QStringLiteral("\n\nReinstallare il programma per ripristinarlo."),
+               Pulsanti::OK, Icona::Nessuna, QStringLiteral("ERRORE SISTEMA SOFTWARE"));
+        return;
+    }
+
     QString errore;
     if (!HaLetteraUnita(CartellaApplicazione()) && !QDir().mkpath(cartellaDati))
         errore = QStringLiteral("Impossibile creare la cartella ") + QDir::toNativeSeparators(cartellaDati);
@@ -213,13 +301,16 @@ void ApriDatabaseMateriali()
         if (PercorsoDatabase.trimmed().isEmpty())
             errore = QStringLiteral("Percorso del database dei materiali non definito.");
         else if (!db.open())
-            errore = descrizione(db.lastError());
+            errore = frasePerErrore(db.lastError());
         else if (verificaArchivio(db, errore))
             AggiungiTipologia(db);
     }
     if (errore.isEmpty())
         return;
-    ModuloTrevon::MsgBox(errore, ModuloTrevon::Pulsanti::OK, ModuloTrevon::Icona::Nessuna,
+    ModuloTrevon::MsgBox(QStringLiteral("Impossibile aprire l'archivio dei materiali:\n") +
+                             QDir::toNativeSeparators(PercorsoDatabase) + QStringLiteral("\n\n") + errore +
+                             QStringLiteral("\n\nIl programma prosegue senza l'archivio dei materiali."),
+                         ModuloTrevon::Pulsanti::OK, ModuloTrevon::Icona::Nessuna,
                          QStringLiteral("Sub: Apri Database Materiali"));
     PercorsoDatabase.clear();
     ChiudiDatabaseMateriali();

@@ -4,6 +4,10 @@
 #include "materials/ArchivioProva.h"
 
 #include <QStandardPaths>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <QTextStream>
 
 using namespace DatabaseMateriali;
@@ -220,8 +224,6 @@ TEST_F(Provisioning, CopyFailureBeepsAndShowsTheCopyMessage)
              QFile f(dati);
              ASSERT_TRUE(f.open(QIODevice::WriteOnly));
          }},
-        {"template is a folder",
-         [](const QString&, const QString& modello) { ASSERT_TRUE(QDir().mkpath(modello)); }},
     };
     for (const Caso& caso : casi) {
         SCOPED_TRACE(caso.nome);
@@ -391,4 +393,79 @@ TEST_F(Provisioning, AnOlderArchiveGetsTheTimberTypeColumnWithItsDataUntouched)
     ASSERT_TRUE(DatabaseMateriali::LeggiMateriale(3, m, errore));
     EXPECT_EQ(m.tipologia, 0) << "no word names a type: none is guessed";
     EXPECT_EQ(m.Valore(QStringLiteral("Fc90k")), 8.0f);
+}
+
+// A damaged template is found before it is copied: no damaged archive is made from it.
+TEST_F(Provisioning, ADamagedTemplateIsNotCopied)
+{
+    for (const char* caso : {"garbage", "folder"}) {
+        SCOPED_TRACE(caso);
+        QFile::remove(modello);
+        QDir(modello).removeRecursively();
+        if (std::string(caso) == "folder") {
+            ASSERT_TRUE(QDir().mkpath(modello));
+        } else {
+            QFile f(modello);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray("non un database ").repeated(100));
+        }
+        AvvisiProva avvisi;
+        InizializzaDatabaseMateriali();
+        ASSERT_EQ(avvisi.ricevuti.size(), 1u);
+        const QString& t = avvisi.ricevuti[0].avviso.testo;
+        EXPECT_TRUE(t.contains(QDir::toNativeSeparators(modello) + QStringLiteral("\nè danneggiato: "))) << t.toStdString();
+        EXPECT_TRUE(t.endsWith(QStringLiteral("Reinstallare il programma per ripristinarlo.")));
+        EXPECT_FALSE(QFileInfo::exists(archivio));
+        EXPECT_EQ(PercorsoDatabase.isEmpty() || !QFileInfo::exists(PercorsoDatabase), true);
+    }
+}
+
+// A lock held by another program for longer than the driver's 5 s used to leave the program
+// without its archive until restarted: it is waited for a while longer.
+TEST_F(Provisioning, AnArchiveLockedForSomeSecondsIsWaitedFor)
+{
+    apriArchivioCompleto();
+    DatabaseMateriali::ChiudiDatabaseMateriali();
+    std::atomic<bool> bloccato{false};
+    std::thread altroProgramma([&] {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("blocco"));
+            db.setDatabaseName(archivio);
+            ASSERT_TRUE(db.open());
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            bloccato = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(6500));
+            q.exec(QStringLiteral("COMMIT"));
+            q.finish();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("blocco"));
+    });
+    while (!bloccato)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    AvvisiProva nessunAvviso;
+    DatabaseMateriali::InizializzaDatabaseMateriali();
+    altroProgramma.join();
+    EXPECT_FALSE(PercorsoDatabase.isEmpty());
+}
+
+// The open message says, in Italian, which file and what to do.
+TEST_F(Provisioning, TheOpenMessageNamesTheFileAndWhatToDo)
+{
+    ASSERT_TRUE(QDir().mkpath(dati));
+    {
+        QFile f(archivio);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("Questo non e' un database.\n").repeated(200));
+    }
+    mettiModello();
+    AvvisiProva avvisi;
+    InizializzaDatabaseMateriali();
+    ASSERT_EQ(avvisi.ricevuti.size(), 1u);
+    const QString& t = avvisi.ricevuti[0].avviso.testo;
+    EXPECT_TRUE(t.startsWith(QStringLiteral("Impossibile aprire l'archivio dei materiali:\n") + QDir::toNativeSeparators(archivio)))
+        << t.toStdString();
+    EXPECT_TRUE(t.contains(QStringLiteral("Il file è danneggiato o non è un archivio dei materiali.")));
+    EXPECT_TRUE(t.contains(QStringLiteral("al prossimo avvio sarà ricreato dal modello")));
 }
