@@ -12,6 +12,9 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QIcon>
@@ -252,6 +255,7 @@ void FrmListaLegno::Carica()
     Text1->setToolTip(Text1->text());
     Text1->setCursorPosition(0);
     Leggi_Parametri_Registro_ListaLegname();
+    OsservaArchivio();
     Requery_Lista();
     posizionaoggetti();
     appenaCaricata_ = true;
@@ -281,6 +285,28 @@ void FrmListaLegno::posizionaoggetti()
     DataGrid1->setGeometry(twipsInPixelX(100), altezza + twipsInPixelY(100),
                            std::max(0, width() - twipsInPixelX(200)),
                            std::max(0, height() - altezza - twipsInPixelY(200)));
+}
+
+void FrmListaLegno::OsservaArchivio()
+{
+    // A second Trevon-SL on the same archive may change it: the list follows (a change made
+    // meanwhile is never overwritten by a sheet either, it is checked when saving).
+    if (!osservatore_) {
+        osservatore_ = new QFileSystemWatcher(this);
+        ricaricaRitardata_ = new QTimer(this);
+        ricaricaRitardata_->setSingleShot(true);
+        ricaricaRitardata_->setInterval(300);
+        connect(ricaricaRitardata_, &QTimer::timeout, this, [] { ArchivioCambiato(); });
+        connect(osservatore_, &QFileSystemWatcher::fileChanged, this, [this](const QString& file) {
+            if (!osservatore_->files().contains(file) && QFileInfo::exists(file))
+                osservatore_->addPath(file);
+            ricaricaRitardata_->start();
+        });
+    }
+    if (!osservatore_->files().isEmpty())
+        osservatore_->removePaths(osservatore_->files());
+    if (!DatabaseMateriali::PercorsoDatabase.isEmpty() && QFileInfo::exists(DatabaseMateriali::PercorsoDatabase))
+        osservatore_->addPath(DatabaseMateriali::PercorsoDatabase);
 }
 
 void FrmListaLegno::Requery_Lista()

@@ -8,7 +8,9 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QFileSystemWatcher;
 class QMdiArea;
+class QTimer;
 class QMdiSubWindow;
 class QTableView;
 class QToolBar;
@@ -67,6 +69,8 @@ protected:
 
 private:
     explicit FrmListaLegno(QWidget* parent = nullptr);
+    // Another program on the same archive: the list reloads when the file changes.
+    void OsservaArchivio();
     void Carica();                 // load: information line, settings, reload, layout
     void FiltroCambiato();
     void ApplicaFiltro();
@@ -91,4 +95,6 @@ private:
     bool appenaCaricata_ = false;
     short statoLetto_ = 0;          // window state read from the settings
     QRect geometriaNormale_;        // last place and size of the normal window
+    QFileSystemWatcher* osservatore_ = nullptr;
+    QTimer* ricaricaRitardata_ = nullptr;   // one reload for a burst of changes
 };

@@ -3,6 +3,7 @@
 #include "editor/frmNodi.h"
 #include "materials/DelegatoColonnaLegno.h"
 
+#include <QThread>
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
@@ -372,4 +373,20 @@ TEST_F(ListaLegno, AStoredSizeLargerThanTheAreaIsCutToIt)
     const QRect g = f->Cornice()->geometry();
     const QRect spazio(QPoint(0, 0), f->Cornice()->mdiArea()->viewport()->size());
     EXPECT_TRUE(spazio.contains(g)) << g.x() << "," << g.y() << " " << g.width() << "x" << g.height();
+}
+
+// A second program on the same archive changes a material: the list follows without being
+// activated again (it went stale until then).
+TEST_F(ListaLegno, AChangeMadeByAnotherProgramReachesTheList)
+{
+    FrmListaLegno* f = apriLista();
+    QAbstractItemModel* m = f->DataGrid1->model();
+    ASSERT_EQ(m->rowCount(), 24);
+    EseguiSuFile(archivio, QStringLiteral("DELETE FROM Legno WHERE Numero = 24"));
+    for (int i = 0; i < 300 && f->DataGrid1->model()->rowCount() == 24; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(10);
+    }
+    EXPECT_EQ(f->DataGrid1->model()->rowCount(), 23);
+    EXPECT_FALSE(righeGriglia(f).contains(24));
 }
