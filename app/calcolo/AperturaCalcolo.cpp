@@ -8,13 +8,18 @@
 
 AperturaCalcolo RegistraCalcolo(const FileCalcolo::Calcolo& letto, std::shared_ptr<clsGenVerNodi> registro,
                                 const Coefficienti& coefficienti, float piGreco,
-                                const std::function<void(int)>& inizioNodo)
+                                const std::function<void(int)>& inizioNodo,
+                                const std::function<bool(int, int)>& avanzamento)
 {
     AperturaCalcolo esito;
     esito.registro = std::move(registro);
     clsGenVerNodi& reg = *esito.registro;
     for (std::size_t i = 0; i < letto.nodi.size(); ++i) {
         const auto n = static_cast<std::int16_t>(i + 1);
+        if (avanzamento && !avanzamento(static_cast<int>(i), static_cast<int>(letto.nodi.size()))) {
+            esito.annullato = true;
+            return esito;
+        }
         const clsNodo& salvato = *letto.nodi[i];
         reg.CreaNodo(std::string());
         esito.verifiche.emplace_back();

@@ -23,12 +23,14 @@ struct AperturaCalcolo {
         QString nonValido;       // a result negative or not finite: the joint is not verifiable
     };
     std::vector<Verifica> verifiche;            // per joint, in order
+    bool annullato = false;                     // the progress callback asked to stop
 
-    bool Accettato() const { return nodoRifiutato == 0 && registro != nullptr; }
+    bool Accettato() const { return nodoRifiutato == 0 && !annullato && registro != nullptr; }
 };
 
 // registro is the new, empty register to fill (its messages go where its owner sends them);
 // inizioNodo, when given, is told the number of each joint before it is verified.
 AperturaCalcolo RegistraCalcolo(const FileCalcolo::Calcolo& letto, std::shared_ptr<clsGenVerNodi> registro,
                                 const Coefficienti& coefficienti, float piGreco,
-                                const std::function<void(int)>& inizioNodo = {});
+                                const std::function<void(int)>& inizioNodo = {},
+                                const std::function<bool(int fatti, int totale)>& avanzamento = {});

@@ -3,6 +3,7 @@
 #include "editor/frmNodi.h"
 
 #include "editor/DialoghiRelazione.h"
+#include "comune/Avanzamento.h"
 #include "comune/CartellaProposta.h"
 #include "report/DocumentoRelazione.h"
 #include "report/FonteCoefficienti.h"
@@ -106,7 +107,10 @@ std::vector<Relazione::SezioneRelazione> frmNodi::SezioniComplete() const
 {
     if (!GenVerNodi)
         return {};
-    return Relazione::SezioniCalcolo(*GenVerNodi, CoefficientiCalcolo(LeggiCoefficienti(), CalcoloInCorso::Istanza().tipologie()));
+    // A long calculation shows its progress and may be cancelled (nothing is printed then).
+    Avanzamento avanzamento(QStringLiteral("Composizione della Relazione Completa..."), GenVerNodi->Nodi->Count());
+    return Relazione::SezioniCalcolo(*GenVerNodi, CoefficientiCalcolo(LeggiCoefficienti(), CalcoloInCorso::Istanza().tipologie()),
+                                     [&avanzamento](int fatti, int) { return avanzamento.Passo(fatti); });
 }
 
 void frmNodi::StampaSezioni(const std::vector<Relazione::SezioneRelazione>& sezioni)

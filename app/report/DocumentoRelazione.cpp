@@ -27,11 +27,15 @@ SezioneRelazione SezioneNodo(const clsNodo& nodo, int numero, const FonteCoeffic
 }
 
 std::vector<SezioneRelazione> SezioniCalcolo(const clsGenVerNodi& registro,
-                                             const FonteCoefficienti& coefficienti)
+                                             const FonteCoefficienti& coefficienti,
+                                             const std::function<bool(int, int)>& avanzamento)
 {
     std::vector<SezioneRelazione> sezioni;
-    for (int n = 1; n <= registro.Nodi->Count(); ++n)
+    for (int n = 1; n <= registro.Nodi->Count(); ++n) {
+        if (avanzamento && !avanzamento(n - 1, registro.Nodi->Count()))
+            return {};
         sezioni.push_back(SezioneNodo(*registro.Nodi->Item(n), n, coefficienti));
+    }
     return sezioni;
 }
 

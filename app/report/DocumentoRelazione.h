@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTextDocument>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,7 +25,10 @@ struct SezioneRelazione {
 SezioneRelazione SezioneNodo(const clsNodo& nodo, int numero, const FonteCoefficienti& coefficienti);
 
 // The sections of every joint of the register, in joint order.
+// avanzamento, when given, is told each joint done and may stop the work (false): the sections
+// are then empty.
 std::vector<SezioneRelazione> SezioniCalcolo(const clsGenVerNodi& registro,
-                                             const FonteCoefficienti& coefficienti);
+                                             const FonteCoefficienti& coefficienti,
+                                             const std::function<bool(int fatti, int totale)>& avanzamento = {});
 
 }

@@ -4,6 +4,7 @@
 #include "calcolo/DatiNodo.h"
 #include "calcolo/ScritturaFile.h"
 #include "calcolo/TestiBrevi.h"
+#include "comune/Avanzamento.h"
 #include "comune/CartellaProposta.h"
 #include "calcolo/CalcoloInCorso.h"
 #include "editor/frmNodi.h"
@@ -180,9 +181,17 @@ bool ApriCalcoloDaFile(const QString& percorso)
     };
     const std::shared_ptr<clsGenVerNodi> registro = NuovoRegistro();
     calcolo().ImpostaSilenzioso(true);
-    const AperturaCalcolo apertura = RegistraCalcolo(letto, registro, letto.coefficienti, PiGreco, inizioNodo);
+    AperturaCalcolo apertura;
+    {
+        Avanzamento avanzamento(QStringLiteral("Apertura del Calcolo e verifica dei Nodi..."),
+                                static_cast<int>(letto.nodi.size()));
+        apertura = RegistraCalcolo(letto, registro, letto.coefficienti, PiGreco, inizioNodo,
+                                   [&avanzamento](int fatti, int) { return avanzamento.Passo(fatti); });
+    }
     inizioNodo(0);
     calcolo().ImpostaSilenzioso(false);
+    if (apertura.annullato)
+        return false;   // cancelled: the calculation in memory is as it was
     if (!apertura.Accettato())
         return rifiuta(QStringLiteral("Il Nodo N.%1 non supera il controllo dei dati:").arg(apertura.nodoRifiutato) +
                        LF + apertura.rifiuto);

@@ -7,6 +7,7 @@
 #include "calcolo/FileCalcolo.h"
 #include "calcolo/LineaComando.h"
 #include "calcolo/RisultatiNodo.h"
+#include "comune/Avanzamento.h"
 #include "nucleo/CalcoliProva.h"
 #include "shell/GestioneCalcolo.h"
 
@@ -526,4 +527,35 @@ TEST_F(CalcoloTest, FailingJointsOfAnOpenedFileAreListedInOneBox)
         << t.toStdString();
     EXPECT_TRUE(t.endsWith(QStringLiteral("... e altri 288 Nodi.")));
     EXPECT_EQ(Totale(), 300);
+}
+
+// A long opening shows its progress; "Annulla" leaves the calculation in memory as it was.
+TEST_F(CalcoloTest, CancellingALongOpeningLeavesTheCalculationAsItWas)
+{
+    CatenaPuntone();
+    Registra();
+    const std::shared_ptr<clsGenVerNodi> registro = ModuloTrevon::GenVerNodi;
+    FileCalcolo::Calcolo c;
+    for (int i = 0; i < 400; ++i)
+        c.nodi.push_back(CalcoliProva::CatenaPuntone(5));
+    {
+        QFile file(File("lungo.trv"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(FileCalcolo::Scrivi(c));
+    }
+    std::vector<std::pair<int, int>> passi;
+    Avanzamento::ImpostaRisponditore([&passi](int fatti, int totale) {
+        passi.emplace_back(fatti, totale);
+        return fatti < 150;   // "Annulla" pressed at the 150th joint
+    });
+    const bool aperto = ModuloTrevon::ApriCalcoloDaFile(File("lungo.trv"));
+    Avanzamento::ImpostaRisponditore({});
+    EXPECT_FALSE(aperto);
+    ASSERT_FALSE(passi.empty());
+    EXPECT_EQ(passi.front(), std::make_pair(0, 400));
+    EXPECT_EQ(passi.back().first, 150);
+    EXPECT_EQ(ModuloTrevon::GenVerNodi, registro);
+    EXPECT_EQ(Totale(), 1);
+    EXPECT_NE(ModuloTrevon::PercorsoCalcolo(), File("lungo.trv"));
+    EXPECT_TRUE(Presi().empty()) << "a cancelled opening has nothing to say";
 }
