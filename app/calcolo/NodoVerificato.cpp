@@ -24,17 +24,12 @@ bool NodoVerificato(const clsNodo& nodo)
     if (tipo == nullptr || !nodo.AsteReg || nodo.Asta->Count() < tipo->NumeroAste())
         return false;
 
-    clsGenVerNodi prova([](const std::string&, bool) {});   // refusals stay silent
-    prova.CreaNodo(nodo.TipoNodo);
-    clsNodo& copia = *prova.Nodi->Item(1);
-    copia = nodo;
-    copia.Asta = std::make_shared<Collezione<clsAsta>>();
-    for (int k = 1; k <= nodo.Asta->Count(); ++k)
-        copia.Asta->Add(std::make_shared<clsAsta>(*nodo.Asta->Item(k)));
+    CopiaDiProva prova(nodo);   // refusals stay silent
+    clsNodo& copia = prova.Nodo();
 
     bool procedi = true;
     try {
-        (prova.*tipo->verifica)(procedi, 1);
+        (prova.Registro().*tipo->verifica)(procedi, 1);
     } catch (const std::exception&) {
         return false;
     }

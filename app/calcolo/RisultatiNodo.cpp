@@ -6,6 +6,16 @@
 #include <cstring>
 #include <limits>
 
+CopiaDiProva::CopiaDiProva(const clsNodo& nodo) : registro_([](const std::string&, bool) {})
+{
+    registro_.CreaNodo(nodo.TipoNodo);
+    clsNodo& copia = Nodo();
+    copia = nodo;
+    copia.Asta = std::make_shared<Collezione<clsAsta>>();
+    for (int k = 1; k <= nodo.Asta->Count(); ++k)
+        copia.Asta->Add(std::make_shared<clsAsta>(*nodo.Asta->Item(k)));
+}
+
 #define RISULTATO(m) RisultatoNodo{#m, &clsNodo::m}
 
 const std::vector<RisultatoNodo>& RisultatoNodo::Tutti()
@@ -29,13 +39,8 @@ std::vector<RisultatoNodo> RisultatoNodo::ScrittiDa(const clsNodo& nodo)
     const TipoNodo* tipo = TipoNodo::perNome(QString::fromStdString(nodo.TipoNodo));
     if (tipo == nullptr)
         return scritti;
-    clsGenVerNodi prova([](const std::string&, bool) {});
-    prova.CreaNodo(nodo.TipoNodo);
-    clsNodo& copia = *prova.Nodi->Item(1);
-    copia = nodo;
-    copia.Asta = std::make_shared<Collezione<clsAsta>>();
-    for (int k = 1; k <= nodo.Asta->Count(); ++k)
-        copia.Asta->Add(std::make_shared<clsAsta>(*nodo.Asta->Item(k)));
+    CopiaDiProva prova(nodo);
+    clsNodo& copia = prova.Nodo();
     // A NaN payload no arithmetic produces marks what the run leaves alone.
     const std::uint32_t bitsMarca = 0x7fa5a5a5u;
     float marca;
@@ -44,7 +49,7 @@ std::vector<RisultatoNodo> RisultatoNodo::ScrittiDa(const clsNodo& nodo)
         copia.*r.membro = marca;
     bool procedi = true;
     try {
-        (prova.*tipo->verifica)(procedi, 1);
+        (prova.Registro().*tipo->verifica)(procedi, 1);
     } catch (const std::exception&) {
         // the results written before the failing step still count
     }

@@ -3,6 +3,18 @@
 
 #include <vector>
 
+// A silent register holding a copy of a joint and of its bars: a verification run on it
+// leaves the joint itself untouched.
+class CopiaDiProva {
+public:
+    explicit CopiaDiProva(const clsNodo& nodo);
+    clsGenVerNodi& Registro() { return registro_; }
+    clsNodo& Nodo() { return *registro_.Nodi->Item(1); }
+
+private:
+    clsGenVerNodi registro_;
+};
+
 // The results a verification may write into a joint record, by member name.
 struct RisultatoNodo {
     const char* nome;        // the clsNodo member's name

@@ -27,20 +27,24 @@ void Corpo(SuperficieRelazione& box)
     box.Grassetto(false);
     box.Sottolineato(false);
 }
-}
 
-void CreaRelVerNodi(SuperficieRelazione& box, const clsNodo& nodo, const QString& numeroNodo,
-                    const FonteCoefficienti& coefficienti)
+// Clears the surface and writes the title. Every attribute is set: a composition that stopped
+// on an error may have left any of them.
+void Titolo(SuperficieRelazione& box, const QString& numeroNodo)
 {
     box.Cancella();
-
-    // Every attribute is set: a composition that stopped on an error may have left any of them.
     box.NomeFont(kTitolo);
     box.DimensioneFont(12);
     box.Grassetto(true);
     box.Sottolineato(false);
     box.Accoda(QStringLiteral(" VERIFICA NODO N.") + numeroNodo + LF);
+}
+}
 
+void CreaRelVerNodi(SuperficieRelazione& box, const clsNodo& nodo, const QString& numeroNodo,
+                    const FonteCoefficienti& coefficienti)
+{
+    Titolo(box, numeroNodo);
     Corpo(box);
     box.Accoda(QStringLiteral(" "));
     box.Sottolineato(true);
@@ -54,15 +58,8 @@ void CreaRelVerNodi(SuperficieRelazione& box, const clsNodo& nodo, const QString
 
 void CreaRelNonVerificato(SuperficieRelazione& box, const QString& numeroNodo, const QString& motivo)
 {
-    box.Cancella();
-    box.NomeFont(kTitolo);
-    box.DimensioneFont(12);
-    box.Grassetto(true);
-    box.Sottolineato(false);
-    box.Accoda(QStringLiteral(" VERIFICA NODO N.") + numeroNodo + LF);
-    box.NomeFont(kCorpo);
-    box.DimensioneFont(8);
-    box.Grassetto(false);
+    Titolo(box, numeroNodo);
+    Corpo(box);
     box.Accoda(QStringLiteral(" Nodo non verificato\n"));
     for (const QString& riga : motivo.split(LF, Qt::SkipEmptyParts))
         box.Accoda(QStringLiteral(" ") + riga + LF);
