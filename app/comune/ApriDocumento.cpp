@@ -7,7 +7,12 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QTemporaryFile>
+#include <QThread>
 
 namespace ModuloTrevon {
 
@@ -66,31 +71,66 @@ int codiceDaUscita(int stato)
     return 1;
 }
 
-// Runs the opener with the target as a plain argument (never through a shell).
+// Runs the opener detached, the target as a plain argument: a small shell waits for it and
+// writes its exit status to a file (the target never enters the shell's text). The program
+// keeps nothing of it, so a viewer the opener keeps in the foreground outlives the program
+// and is never killed with it.
 bool eseguiApritore(const QString& percorso, int& codice)
 {
-    auto* processo = new QProcess;
-    processo->setProgram(apritore().programma);
-    processo->setArguments(QStringList(apritore().argomenti) << percorso);
-    processo->setWorkingDirectory(QCoreApplication::applicationDirPath());
-    processo->setStandardInputFile(QProcess::nullDevice());
-    processo->setStandardOutputFile(QProcess::nullDevice());
-    processo->setStandardErrorFile(QProcess::nullDevice());
-    processo->start();
-    if (!processo->waitForStarted()) {
-        delete processo;
+    // The status files of openers that outlived their wait, once they are old.
+    const QDir temporanea(QDir::tempPath());
+    for (const QFileInfo& vecchio :
+         temporanea.entryInfoList({QStringLiteral("trevon-apritore-*")}, QDir::Files | QDir::Hidden)) {
+        if (vecchio.lastModified().secsTo(QDateTime::currentDateTime()) > 60)
+            QFile::remove(vecchio.absoluteFilePath());
+    }
+    QTemporaryFile stato(QDir::tempPath() + QStringLiteral("/trevon-apritore-XXXXXX"));
+    stato.setAutoRemove(false);
+    if (!stato.open()) {
         codice = CodiceNonAvviato;
         return false;
     }
-    if (!processo->waitForFinished(AttesaApritoreMs)) {
-        // Still showing the document: let it run on and collect it when it ends.
-        QObject::connect(processo, &QProcess::finished, processo, &QObject::deleteLater);
-        codice = CodiceRiuscito;
-        return true;
+    const QString fileStato = stato.fileName();
+    stato.close();
+    QFile::remove(fileStato);   // it appears again when the opener ends
+
+    QProcess processo;
+    processo.setProgram(QStringLiteral("/bin/sh"));
+    processo.setArguments(QStringList{QStringLiteral("-c"),
+                                      QStringLiteral("\"$@\"; s=$?; echo $s > \"$TREVON_STATO.tmp\" && "
+                                                     "mv \"$TREVON_STATO.tmp\" \"$TREVON_STATO\""),
+                                      QStringLiteral("apri"), apritore().programma}
+                          << apritore().argomenti << percorso);
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("TREVON_STATO"), fileStato);
+    processo.setProcessEnvironment(ambiente);
+    processo.setWorkingDirectory(QCoreApplication::applicationDirPath());
+    processo.setStandardInputFile(QProcess::nullDevice());
+    processo.setStandardOutputFile(QProcess::nullDevice());
+    processo.setStandardErrorFile(QProcess::nullDevice());
+    if (!processo.startDetached()) {
+        codice = CodiceNonAvviato;
+        return false;
     }
-    codice = processo->exitStatus() == QProcess::NormalExit ? codiceDaUscita(processo->exitCode())
-                                                            : 1;
-    delete processo;
+    QElapsedTimer attesa;
+    attesa.start();
+    while (!QFileInfo::exists(fileStato)) {
+        if (attesa.elapsed() > AttesaApritoreMs) {
+            codice = CodiceRiuscito;   // still showing the document
+            return true;
+        }
+        QThread::msleep(20);
+    }
+    QFile f(fileStato);
+    const int uscita = f.open(QIODevice::ReadOnly) ? f.readAll().trimmed().toInt() : 1;
+    f.close();
+    QFile::remove(fileStato);
+    // 126/127: the shell could not run the opener at all.
+    if (uscita == 126 || uscita == 127) {
+        codice = CodiceNonAvviato;
+        return false;
+    }
+    codice = codiceDaUscita(uscita);
     return true;
 }
 
