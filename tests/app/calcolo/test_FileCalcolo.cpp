@@ -1,6 +1,7 @@
 // The calculation file format on its own: a round trip keeps every input value, and every
 // kind of bad file is refused with its reason.
 #include "calcolo/FileCalcolo.h"
+#include "nucleo/CalcoliProva.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,26 +15,7 @@ namespace {
 
 std::shared_ptr<clsAsta> Asta(const char* sezione, float b, float h, float angolo, float n, int materiale)
 {
-    auto a = std::make_shared<clsAsta>();
-    a->TipoSezione = sezione;
-    a->Base = b;
-    a->Altezza = h;
-    a->Angolo = angolo;
-    a->SforzoAssiale = n;
-    a->NumeroMateriale = materiale;
-    a->DescrizioneMateriale = "Legno Massiccio C24 – abete";
-    a->Res_Fmk = 24;
-    a->Res_Ft0k = 14.5f;
-    a->Res_Ft90k = 0.4f;
-    a->Res_Fc0k = 21;
-    a->Res_Fc90k = 2.5f;
-    a->Res_Fvk = 4;
-    a->ModEl_0mean = 11000;
-    a->ModEl_05 = 7400;
-    a->ModEl_90 = 370;
-    a->ModEl_Gmean = 690;
-    a->Peso = 350;
-    return a;
+    return CalcoliProva::Asta(sezione, b, h, angolo, n, materiale, "Legno Massiccio C24 – abete");
 }
 
 std::shared_ptr<clsNodo> Nodo(const char* tipo, std::vector<std::shared_ptr<clsAsta>> aste)

@@ -8,8 +8,10 @@
 
 namespace CalcoliProva {
 
-// A bar of C24 solid timber ("Legno Massiccio", so γM of row 1), material number 24.
-inline std::shared_ptr<clsAsta> Asta(const char* sezione, float b, float h, float angolo, float n)
+// A bar of C24 solid timber ("Legno Massiccio", so γM of row 1), material number 24 unless
+// said otherwise.
+inline std::shared_ptr<clsAsta> Asta(const char* sezione, float b, float h, float angolo, float n, int materiale = 24,
+                                     const char* descrizione = "Legno Massiccio C24")
 {
     auto a = std::make_shared<clsAsta>();
     a->TipoSezione = sezione;
@@ -17,8 +19,8 @@ inline std::shared_ptr<clsAsta> Asta(const char* sezione, float b, float h, floa
     a->Altezza = h;
     a->Angolo = angolo;
     a->SforzoAssiale = n;
-    a->NumeroMateriale = 24;
-    a->DescrizioneMateriale = "Legno Massiccio C24";
+    a->NumeroMateriale = materiale;
+    a->DescrizioneMateriale = descrizione;
     a->Res_Fmk = 24;
     a->Res_Ft0k = 14.5f;
     a->Res_Ft90k = 0.4f;
