@@ -42,13 +42,9 @@ AperturaCalcolo RegistraCalcolo(const FileCalcolo::Calcolo& letto, std::shared_p
             return esito;
         }
         // A joint the library refuses stays registered, as it was saved.
-        AperturaCalcolo::Verifica& ver = esito.verifiche.back();
         if (inizioNodo)
             inizioNodo(n);
-        const EsitoVerifica e = EseguiVerifica(reg, n);
-        ver.eseguita = e.eseguita;
-        ver.errore = e.errore;
-        ver.nonValido = e.nonValido;
+        esito.verifiche.back() = EseguiVerifica(reg, n);
     }
     return esito;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "calcolo/Coefficienti.h"
 #include "calcolo/FileCalcolo.h"
+#include "calcolo/RegistrazioneNodo.h"
 
 #include "QOR_TRVSL10.h"
 
@@ -17,12 +18,7 @@ struct AperturaCalcolo {
     std::shared_ptr<clsGenVerNodi> registro;   // every joint registered (a refused verification included)
     int nodoRifiutato = 0;                      // first joint the validation refused; 0 = none
     QString rifiuto;                            // the validation's message for it
-    struct Verifica {
-        bool eseguita = false;   // registered with a known type and verified without refusal or error
-        QString errore;          // text of an arithmetic or position error of the verification
-        QString nonValido;       // a result negative or not finite: the joint is not verifiable
-    };
-    std::vector<Verifica> verifiche;            // per joint, in order
+    std::vector<EsitoVerifica> verifiche;       // per joint, in order (a joint with no type: not eseguita)
     bool annullato = false;                     // the progress callback asked to stop
 
     bool Accettato() const { return nodoRifiutato == 0 && !annullato && registro != nullptr; }

@@ -42,37 +42,29 @@ QString RisultatoNonValido(const clsNodo& nodo)
     const TipoNodo* tipo = TipoNodo::perNome(QString::fromStdString(nodo.TipoNodo));
     if (tipo == nullptr)
         return {};
-    struct Valore {
-        const char* nome;
-        float v;
-        const char* unita;
+    auto nonValido = [](const QString& nome, float v, const char* unita) {
+        if (!std::isfinite(v))
+            return nome + QStringLiteral(" non risulta un numero finito");
+        if (v < 0.0f)
+            return nome + QStringLiteral(" risulta negativa (") + Numeri::TestoDueDecimali(static_cast<double>(v)) +
+                   QLatin1Char(' ') + QString::fromUtf8(unita) + QLatin1Char(')');
+        return QString();
     };
-    std::vector<Valore> valori{{"la forza F1", nodo.F1 / 1000, "kN"},
-                               {"la forza F2", nodo.F2 / 1000, "kN"},
-                               {"la tensione \u03c31", nodo.tens1, "N/mm\u00b2"},
-                               {"la resistenza fc\u03b11,d", nodo.fd1, "N/mm\u00b2"},
-                               {"la tensione \u03c32", nodo.tens2, "N/mm\u00b2"},
-                               {"la resistenza fc\u03b12,d", nodo.fd2, "N/mm\u00b2"}};
-    if (tipo->famiglia == FamigliaRelazione::CatenaPuntone) {
-        valori.push_back({"la tensione tangenziale \u03c4", nodo.tau, "N/mm\u00b2"});
-        if (nodo.ReazioneY != 0 && nodo.LunghezzaAppoggio != 0)
-            valori.push_back({"la tensione d'appoggio \u03c3", nodo.tens3, "N/mm\u00b2"});
-    }
+    // The face forces, then the stress and the strength of every check the report states.
+    std::vector<std::pair<QString, float>> forze{{QStringLiteral("la forza F1"), nodo.F1 / 1000},
+                                                 {QStringLiteral("la forza F2"), nodo.F2 / 1000}};
     if (tipo->famiglia == FamigliaRelazione::Monaco) {
-        valori.insert(valori.end(), {{"la forza F1 della saetta di destra", nodo.F1B / 1000, "kN"},
-                                     {"la forza F2 della saetta di destra", nodo.F2B / 1000, "kN"},
-                                     {"la tensione \u03c31 della saetta di destra", nodo.tens1B, "N/mm\u00b2"},
-                                     {"la resistenza fc\u03b11,d della saetta di destra", nodo.fd1B, "N/mm\u00b2"},
-                                     {"la tensione \u03c32 della saetta di destra", nodo.tens2B, "N/mm\u00b2"},
-                                     {"la resistenza fc\u03b12,d della saetta di destra", nodo.fd2B, "N/mm\u00b2"}});
+        forze.push_back({QStringLiteral("la forza F1 della saetta di destra"), nodo.F1B / 1000});
+        forze.push_back({QStringLiteral("la forza F2 della saetta di destra"), nodo.F2B / 1000});
     }
-    for (const Valore& x : valori) {
-        if (!std::isfinite(x.v))
-            return QString::fromUtf8(x.nome) + QStringLiteral(" non risulta un numero finito");
-        if (x.v < 0.0f)
-            return QString::fromUtf8(x.nome) + QStringLiteral(" risulta negativa (") +
-                   Numeri::TestoDueDecimali(static_cast<double>(x.v)) + QLatin1Char(' ') + QString::fromUtf8(x.unita) +
-                   QLatin1Char(')');
+    for (const auto& [nome, v] : forze)
+        if (const QString e = nonValido(nome, v, "kN"); !e.isEmpty())
+            return e;
+    for (const ControlloNodo& c : ControlliNodo(nodo)) {
+        if (const QString e = nonValido(c.nome + QStringLiteral(": la tensione"), c.sollecitazione, "N/mm\u00b2"); !e.isEmpty())
+            return e;
+        if (const QString e = nonValido(c.nome + QStringLiteral(": la resistenza"), c.resistenza, "N/mm\u00b2"); !e.isEmpty())
+            return e;
     }
     return {};
 }

@@ -21,7 +21,8 @@ bool Verificato(float sollecitazione, float resistenza);
 // The checks of a joint's stored results; empty for a joint of no known type.
 std::vector<ControlloNodo> ControlliNodo(const clsNodo& nodo);
 
-// The first force, stress or strength of the joint's checks that is negative or not finite,
-// named with its value ("la tensione σ1 risulta -10,81 N/mm²"); empty when every one is valid.
+// The first face force, or stress or strength of the joint's checks, that is negative or not
+// finite, named with its value ("Intaglio SX compressione inclinata F1: la tensione risulta
+// -10,81 N/mm²"); empty when every one is valid.
 // A joint with such a result is not verifiable.
 QString RisultatoNonValido(const clsNodo& nodo);

@@ -1,6 +1,7 @@
 #include "calcolo/FileCalcolo.h"
 
 #include "calcolo/GeometriaNodo.h"
+#include "calcolo/Numeri.h"
 #include "calcolo/ProprietaMateriali.h"
 #include "calcolo/TestiBrevi.h"
 #include "calcolo/TipiNodo.h"
@@ -20,6 +21,12 @@
 namespace FileCalcolo {
 
 namespace {
+
+QString TroppoGrande()
+{
+    return QStringLiteral("Il file è troppo grande per essere un Calcolo di Trevon-SL (al massimo %1 MB).")
+        .arg(MassimaDimensione / (1024 * 1024));
+}
 
 const QString Formato = QStringLiteral("Trevon-SL Calcolo");
 
@@ -55,9 +62,6 @@ QString TestoErroreJson(QJsonParseError::ParseError e)
     }
     return QStringLiteral("errore di sintassi");
 }
-
-// A number as a message quotes it: decimal comma, at most seven significant digits.
-QString Breve(float v) { return QString::number(static_cast<double>(v), 'g', 7).replace(QLatin1Char('.'), QLatin1Char(',')); }
 
 // A refusal while reading: the reason, in Italian.
 struct Rifiuto : std::runtime_error {
@@ -246,8 +250,7 @@ Lettura LeggiFile(const QString& percorso)
     // Read at most one byte past the limit, whatever size the file claims.
     const QByteArray dati = file.read(MassimaDimensione + 1);
     if (file.size() > MassimaDimensione || dati.size() > MassimaDimensione) {
-        esito.errore = QStringLiteral("Il file è troppo grande per essere un Calcolo di Trevon-SL (al massimo %1 MB).")
-                           .arg(MassimaDimensione / (1024 * 1024));
+        esito.errore = TroppoGrande();
         return esito;
     }
     return Leggi(dati);
@@ -311,7 +314,7 @@ Lettura Leggi(const QByteArray& dati)
         return esito;
     }
     if (dati.size() > MassimaDimensione) {
-        esito.errore = QStringLiteral("Il file è troppo grande per essere un Calcolo di Trevon-SL.");
+        esito.errore = TroppoGrande();
         return esito;
     }
     QByteArray testo = dati;
@@ -372,7 +375,7 @@ Lettura Leggi(const QByteArray& dati)
             if (!(v > 0.0f && v <= 1.1f))
                 throw Rifiuto(doveCoeff + QStringLiteral("il valore %1 di \"kmod\" (classe di servizio %2) è fuori "
                                                          "dall'intervallo ammesso: maggiore di 0 e al più 1,1.")
-                                              .arg(Breve(v))
+                                              .arg(Numeri::Testo(v))
                                               .arg(i + 1));
         }
         for (std::size_t i = 0; i < calcolo.coefficienti.gammaM.size(); ++i) {
@@ -380,7 +383,7 @@ Lettura Leggi(const QByteArray& dati)
             if (!(v >= 1.0f && v <= 2.0f))
                 throw Rifiuto(doveCoeff + QStringLiteral("il valore %1 di \"gammaM\" (riga %2 della tabella) è fuori "
                                                          "dall'intervallo ammesso: da 1 a 2.")
-                                              .arg(Breve(v))
+                                              .arg(Numeri::Testo(v))
                                               .arg(i + 1));
         }
 

@@ -1,6 +1,10 @@
 #include "calcolo/GeometriaNodo.h"
 
+#include "calcolo/Numeri.h"
+
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -13,13 +17,7 @@ double angolo(const std::vector<double>& angoli, int k)
     return k >= 1 && k <= static_cast<int>(angoli.size()) ? angoli[static_cast<std::size_t>(k - 1)] : 0.0;
 }
 
-QString Numero(double v)
-{
-    QString s = QString::number(v, 'f', 2);
-    while (s.contains(QLatin1Char('.')) && (s.endsWith(QLatin1Char('0')) || s.endsWith(QLatin1Char('.'))))
-        s.chop(1);
-    return s.replace(QLatin1Char('.'), QLatin1Char(','));
-}
+QString Numero(double v) { return Numeri::Testo(static_cast<float>(v)); }
 
 bool Fuori(int k, double massimo, const QString& perche, FuoriGeometria& e)
 {
@@ -77,27 +75,29 @@ bool AngoliValidi(const TipoNodo& t, const std::vector<double>& angoli, FuoriGeo
 bool DentiValidi(const TipoNodo& t, const std::vector<double>& angoli, const std::vector<double>& altezze,
                  const std::array<double, 4>& misure, FuoriGeometria& e)
 {
+    // The notches of the family: the bar whose inclination lays them out and their depth.
     struct Dente { int asta; int misura; const char* nome; };
-    std::vector<Dente> denti;
-    switch (t.famiglia) {
-    case FamigliaRelazione::CatenaPuntone: denti = {{2, 1, "tv"}}; break;
-    case FamigliaRelazione::PuntoneSaetta: denti = {{3, 1, "tv"}}; break;
-    case FamigliaRelazione::Monaco: denti = {{1, 1, "tv1"}, {3, 3, "tv2"}}; break;
-    }
-    for (const Dente& d : denti) {
-        if (angolo(angoli, d.asta) == 0.0 || d.asta > static_cast<int>(altezze.size()))
+    static const Dente catena[] = {{2, 1, "tv"}};
+    static const Dente saetta[] = {{3, 1, "tv"}};
+    static const Dente monaco[] = {{1, 1, "tv1"}, {3, 3, "tv2"}};
+    const std::pair<const Dente*, const Dente*> denti =
+        t.famiglia == FamigliaRelazione::CatenaPuntone   ? std::pair{std::begin(catena), std::end(catena)}
+        : t.famiglia == FamigliaRelazione::PuntoneSaetta ? std::pair{std::begin(saetta), std::end(saetta)}
+                                                         : std::pair{std::begin(monaco), std::end(monaco)};
+    for (const Dente* d = denti.first; d != denti.second; ++d) {
+        if (angolo(angoli, d->asta) == 0.0 || d->asta > static_cast<int>(altezze.size()))
             continue;   // the verification refuses a zero inclination itself
-        const double teta = Teta(t, angoli, d.asta);
-        const double h = altezze[static_cast<std::size_t>(d.asta - 1)];
-        const double tv = misure[static_cast<std::size_t>(d.misura - 1)];
+        const double teta = Teta(t, angoli, d->asta);
+        const double h = altezze[static_cast<std::size_t>(d->asta - 1)];
+        const double tv = misure[static_cast<std::size_t>(d->misura - 1)];
         const double X = h / std::sin(teta) - tv * std::tan(teta / 2.0);
         if (!(X > 0.0) || !std::isfinite(X)) {
             e.asta = 0;
-            e.misura = d.misura;
+            e.misura = d->misura;
             e.messaggio = QStringLiteral("La Misura dell'Intaglio %1 è troppo grande per l'Altezza e l'inclinazione "
                                          "dell'Asta N. %2: la faccia del dente non avrebbe lunghezza.")
-                              .arg(QLatin1String(d.nome))
-                              .arg(d.asta);
+                              .arg(QLatin1String(d->nome))
+                              .arg(d->asta);
             return false;
         }
     }

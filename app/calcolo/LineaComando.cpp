@@ -145,7 +145,7 @@ int Esegui(const QStringList& argomenti, QTextStream& out, QTextStream& err, con
     QJsonArray nodi;
     for (int n = 1; n <= registro->Nodi->Count(); ++n) {
         const clsNodo& nodo = *registro->Nodi->Item(n);
-        const AperturaCalcolo::Verifica& v = apertura.verifiche[static_cast<std::size_t>(n - 1)];
+        const EsitoVerifica& v = apertura.verifiche[static_cast<std::size_t>(n - 1)];
         QJsonObject o;
         o.insert(QStringLiteral("numero"), n);
         o.insert(QStringLiteral("tipo"), QString::fromStdString(nodo.TipoNodo));
@@ -157,7 +157,7 @@ int Esegui(const QStringList& argomenti, QTextStream& out, QTextStream& err, con
         } else if (!v.errore.isNull()) {
             messaggio = QStringLiteral("Impossibile eseguire Verifica\n") + v.errore;
         } else if (!v.nonValido.isEmpty()) {
-            messaggio = QStringLiteral("Il Nodo non è verificabile: ") + v.nonValido + QLatin1Char('.');
+            messaggio = v.Motivo();
         } else if (!v.eseguita) {
             messaggio = messaggi[n].join(LF);
         } else {

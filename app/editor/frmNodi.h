@@ -28,6 +28,7 @@ namespace Relazione { struct SezioneRelazione; }
 class clsNodo;
 struct Coefficienti;
 struct CampoNodo;
+class CoefficientiCalcolo;
 
 // The joint editor: one joint at a time, its type, notch and support fields, the bars on the
 // tabs of SSTab2 with their materials, the normative coefficients and the report box.
@@ -246,6 +247,8 @@ private:
     void CollegaComandiCalcolo();
 
     // Report commands (frmNodi_stampa.cpp)
+    // What the report takes its coefficients from: the boxes, and the bars' timber types.
+    CoefficientiCalcolo CoefficientiRelazione() const;
     QWidget* CreaSchedaRelazione();
     bool SezioneCorrente(std::vector<Relazione::SezioneRelazione>& sezioni);   // verified, or told
     std::vector<Relazione::SezioneRelazione> SezioniComplete() const;

@@ -63,7 +63,7 @@ void frmNodi::ScriviRelazione(const QString& numeroNodo, const QString& motivo)
     // not verified shows that, and why when known, never figures that could read as a pass.
     SuperficieRegistrata composta;
     if (motivo.isNull() && Relazione::NodoVerificato(*NodoCorrente))
-        Relazione::CreaRelVerNodi(composta, *NodoCorrente, numeroNodo, CoefficientiCalcolo(LeggiCoefficienti(), CalcoloInCorso::Istanza().tipologie()));
+        Relazione::CreaRelVerNodi(composta, *NodoCorrente, numeroNodo, CoefficientiRelazione());
     else
         Relazione::CreaRelNonVerificato(composta, numeroNodo, motivo);
 

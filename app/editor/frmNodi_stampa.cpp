@@ -91,7 +91,7 @@ bool frmNodi::SezioneCorrente(std::vector<Relazione::SezioneRelazione>& sezioni)
         ModuloTrevon::Beep();
         return false;
     }
-    Relazione::SezioneRelazione s = Relazione::SezioneNodo(*NodoCorrente, n, CoefficientiCalcolo(LeggiCoefficienti(), CalcoloInCorso::Istanza().tipologie()));
+    Relazione::SezioneRelazione s = Relazione::SezioneNodo(*NodoCorrente, n, CoefficientiRelazione());
     if (!s.verificato) {
         ModuloTrevon::MsgBox(QStringLiteral("Il Nodo N.%1 non risulta verificato.\n"
                                             "Registrare e verificare il nodo prima di stamparne "
@@ -103,13 +103,18 @@ bool frmNodi::SezioneCorrente(std::vector<Relazione::SezioneRelazione>& sezioni)
     return true;
 }
 
+CoefficientiCalcolo frmNodi::CoefficientiRelazione() const
+{
+    return CoefficientiCalcolo(LeggiCoefficienti(), CalcoloInCorso::Istanza().tipologie());
+}
+
 std::vector<Relazione::SezioneRelazione> frmNodi::SezioniComplete() const
 {
     if (!GenVerNodi)
         return {};
     // A long calculation shows its progress and may be cancelled (nothing is printed then).
     Avanzamento avanzamento(QStringLiteral("Composizione della Relazione Completa..."), GenVerNodi->Nodi->Count());
-    return Relazione::SezioniCalcolo(*GenVerNodi, CoefficientiCalcolo(LeggiCoefficienti(), CalcoloInCorso::Istanza().tipologie()),
+    return Relazione::SezioniCalcolo(*GenVerNodi, CoefficientiRelazione(),
                                      [&avanzamento](int fatti, int) { return avanzamento.Passo(fatti); });
 }
 

@@ -201,12 +201,12 @@ bool ApriCalcoloDaFile(const QString& percorso)
     int oltre = 0;
     constexpr int MassimoElencati = 12;
     for (std::size_t i = 0; i < apertura.verifiche.size(); ++i) {
-        const AperturaCalcolo::Verifica& v = apertura.verifiche[i];
+        const EsitoVerifica& v = apertura.verifiche[i];
         const clsNodo& nodo = *apertura.registro->Nodi->Item(static_cast<int>(i + 1));
         if (v.eseguita || nodo.TipoNodo.empty())
             continue;
         QString motivo = !v.errore.isNull() ? QStringLiteral("Impossibile eseguire Verifica: ") + v.errore
-                         : !v.nonValido.isEmpty() ? QStringLiteral("non verificabile: ") + v.nonValido
+                         : !v.nonValido.isEmpty() ? v.Motivo()
                                                   : rifiutiLibreria[static_cast<int>(i + 1)];
         motivo.replace(LF, QStringLiteral(" - "));
         if (nonVerificati.size() < MassimoElencati)
