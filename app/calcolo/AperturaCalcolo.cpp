@@ -34,9 +34,10 @@ AperturaCalcolo RegistraCalcolo(const FileCalcolo::Calcolo& letto, std::shared_p
         nodo.tvB = salvato.tvB;
         nodo.LvB = salvato.LvB;
 
-        const DatiNodo dati = DatiNodo::DaNodo(salvato, letto.tipologie);
+        DatiNodo dati = DatiNodo::DaNodo(salvato, letto.tipologie);
+        dati.durata = letto.durate.Di(salvato);
         const EsitoValidazione v = ValidaNodo(dati);
-        if (!v.valido || !RegistraNodo(reg, n, nodo, dati, coefficienti, piGreco)) {
+        if (!v.valido || !RegistraNodo(reg, n, nodo, dati, coefficienti, piGreco, nullptr, &esito.durate)) {
             esito.nodoRifiutato = n;
             esito.rifiuto = v.valido ? TestoTipoNonImplementato() : v.messaggio;
             return esito;
@@ -44,7 +45,7 @@ AperturaCalcolo RegistraCalcolo(const FileCalcolo::Calcolo& letto, std::shared_p
         // A joint the library refuses stays registered, as it was saved.
         if (inizioNodo)
             inizioNodo(n);
-        esito.verifiche.back() = EseguiVerifica(reg, n);
+        esito.verifiche.back() = EseguiVerifica(reg, n, coefficienti.normativa);
     }
     return esito;
 }

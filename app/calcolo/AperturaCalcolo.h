@@ -19,6 +19,7 @@ struct AperturaCalcolo {
     int nodoRifiutato = 0;                      // first joint the validation refused; 0 = none
     QString rifiuto;                            // the validation's message for it
     std::vector<EsitoVerifica> verifiche;       // per joint, in order (a joint with no type: not eseguita)
+    DurateCarico durate;                        // load-duration class of each new joint record
     bool annullato = false;                     // the progress callback asked to stop
 
     bool Accettato() const { return nodoRifiutato == 0 && !annullato && registro != nullptr; }

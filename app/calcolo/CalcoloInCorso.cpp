@@ -29,6 +29,7 @@ void CalcoloInCorso::Nuovo()
 {
     registro = NuovoRegistro();
     corrente.reset();
+    durate_.Cancella();
     DimenticaFile();
     emit registroCambiato();
 }
@@ -71,7 +72,7 @@ void CalcoloInCorso::ImpostaCoefficienti(const Coefficienti& c)
     coefficienti_ = c;
     if (registro) {
         silenzioso_ = true;
-        RicalcolaCalcolo(*registro, coefficienti_, tipologie_);
+        RicalcolaCalcolo(*registro, coefficienti_, tipologie_, durate_);
         silenzioso_ = false;
     }
     emit coefficientiCambiati();
@@ -86,6 +87,7 @@ FileCalcolo::Calcolo CalcoloInCorso::Dati() const
     }
     c.coefficienti = coefficienti_;
     c.tipologie = tipologie_;
+    c.durate = durate_;
     return c;
 }
 

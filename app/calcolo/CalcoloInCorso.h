@@ -57,6 +57,11 @@ public:
     const TipologieMateriali& tipologie() const { return tipologie_; }
     void ImpostaTipologie(const TipologieMateriali& t) { tipologie_ = t; }
 
+    // The load-duration class of each joint.
+    DurateCarico& durate() { return durate_; }
+    const DurateCarico& durate() const { return durate_; }
+    void ImpostaDurate(const DurateCarico& d) { durate_ = d; }
+
     QString Percorso() const { return percorso_; }
     // The calculation as a file holds it.
     FileCalcolo::Calcolo Dati() const;
@@ -78,8 +83,9 @@ private:
     CalcoloInCorso() = default;
     GestoreAvvisi avvisi_;
     QString ultimoAvviso_;
-    Coefficienti coefficienti_;
+    Coefficienti coefficienti_ = Coefficienti::Predefiniti(Normativa::NTC2018);
     TipologieMateriali tipologie_;
+    DurateCarico durate_;
     bool silenzioso_ = false;   // the library's messages are not shown (recomputing)
     QString percorso_;
     QByteArray salvato_;

@@ -1,25 +1,30 @@
 #include "calcolo/ControlliNodo.h"
 
+#include "calcolo/DettagliCostruttivi.h"
 #include "calcolo/Numeri.h"
 #include "calcolo/TipiNodo.h"
 
 #include <cmath>
 
-bool Verificato(float sollecitazione, float resistenza)
+bool Verificato(float sollecitazione, float resistenza, Normativa normativa)
 {
-    return std::isfinite(sollecitazione) && std::isfinite(resistenza) && sollecitazione >= 0.0f &&
-           sollecitazione < resistenza;
+    if (!std::isfinite(sollecitazione) || !std::isfinite(resistenza) || sollecitazione < 0.0f)
+        return false;
+    return normativa == Normativa::NTC2018 ? sollecitazione <= resistenza : sollecitazione < resistenza;
 }
 
-std::vector<ControlloNodo> ControlliNodo(const clsNodo& nodo)
+std::vector<ControlloNodo> ControlliNodo(const clsNodo& nodo, Normativa normativa)
 {
     std::vector<ControlloNodo> controlli;
     const TipoNodo* tipo = TipoNodo::perNome(QString::fromStdString(nodo.TipoNodo));
     if (tipo == nullptr)
         return controlli;
-    auto aggiungi = [&controlli](const QString& nome, float s, float r) {
-        controlli.push_back({nome, s, r, Verificato(s, r)});
+    auto aggiungi = [&controlli, normativa](const QString& nome, float s, float r) {
+        controlli.push_back({nome, s, r, Verificato(s, r, normativa)});
     };
+    if (normativa == Normativa::NTC2018)
+        for (const DettagliCostruttivi::LimiteIntaglio& l : DettagliCostruttivi::LimitiIntaglio(nodo))
+            aggiungi(l.nome, l.tv, l.tvMax);
     auto facce = [&](const QString& lato, float s1, float fd1, float s2, float fd2) {
         aggiungi(lato + tipo->etichetteFacce[0].trimmed() + QStringLiteral(" compressione inclinata F1"), s1, fd1);
         aggiungi(lato + tipo->etichetteFacce[1].trimmed() + QStringLiteral(" compressione inclinata F2"), s2, fd2);

@@ -1,4 +1,6 @@
 #pragma once
+#include "calcolo/Coefficienti.h"
+
 #include "QOR_TRVSL10.h"
 
 #include <QString>
@@ -6,20 +8,22 @@
 #include <vector>
 
 // The checks the report states for a verified joint, in the report's order: stress against
-// design strength, N/mm².
+// design strength, N/mm²; a notch depth against its limit, mm.
 struct ControlloNodo {
     QString nome;
     float sollecitazione = 0;
     float resistenza = 0;
-    bool esito = false;   // Verificato(sollecitazione, resistenza)
+    bool esito = false;   // Verificato(sollecitazione, resistenza, normativa)
 };
 
-// A check passes only when the stress is strictly less than the strength. A stress that is
-// negative or not finite, or a strength that is not finite, never passes.
-bool Verificato(float sollecitazione, float resistenza);
+// Under NTC 2008 a check passes only when the stress is strictly less than the strength;
+// under NTC 2018 when it is not greater (the codes' form). A stress that is negative or not
+// finite, or a strength that is not finite, never passes.
+bool Verificato(float sollecitazione, float resistenza, Normativa normativa = Normativa::NTC2008);
 
-// The checks of a joint's stored results; empty for a joint of no known type.
-std::vector<ControlloNodo> ControlliNodo(const clsNodo& nodo);
+// The checks of a joint's stored results; empty for a joint of no known type. Under NTC 2018
+// the notch depth limits come first.
+std::vector<ControlloNodo> ControlliNodo(const clsNodo& nodo, Normativa normativa = Normativa::NTC2008);
 
 // The first face force, or stress or strength of the joint's checks, that is negative or not
 // finite, named with its value ("Intaglio SX compressione inclinata F1: la tensione risulta

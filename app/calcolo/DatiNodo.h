@@ -1,4 +1,5 @@
 #pragma once
+#include "calcolo/Coefficienti.h"
 #include "calcolo/TipologieMateriali.h"
 
 #include "QOR_TRVSL10.h"
@@ -48,6 +49,7 @@ struct DatiNodo {
     QString reazione;                  // support reaction, kN; empty = no support
     QString appoggio;                  // bearing length, cm; empty = no support
     std::vector<DatiAsta> aste;        // bars 1..n of the type
+    int durata = DurataCarico::Permanente;   // load-duration class of the joint's forces
 
     // The fields as the editor shows a joint record (its type's fields only; every bar's
     // section, sizes, angle, force and material).

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include <algorithm>
 #include <charconv>
 #include <sys/stat.h>
 #include <cmath>
@@ -120,7 +121,7 @@ void NonNegativo(float v, const QString& dove, const QString& nome)
 }
 
 std::shared_ptr<clsAsta> LeggiAsta(const QJsonValue& valore, const QString& tipo, int k, const QString& doveNodo,
-                                   TipologieMateriali& tipologie)
+                                   TipologieMateriali& tipologie, const Coefficienti& coefficienti)
 {
     const QString dove = doveNodo.left(doveNodo.size() - 2) + QStringLiteral(", Asta N.%1: ").arg(k);
     if (!valore.isObject())
@@ -161,10 +162,13 @@ std::shared_ptr<clsAsta> LeggiAsta(const QJsonValue& valore, const QString& tipo
     if (mat.contains(QStringLiteral("Tipologia")))
         tipologie.Imposta(a->NumeroMateriale, QString::fromStdString(a->DescrizioneMateriale),
                           static_cast<int>(Intero(mat, "Tipologia", dove, 1, Tipologia::Massima)));
+    if (const int t = tipologie.Di(*a); t != Tipologia::Nessuna && coefficienti.RigaTipologia(t) == 0)
+        throw Rifiuto(dove + QStringLiteral("il materiale è di Tipologia \"%1\", che la %2 non prevede.")
+                                 .arg(Tipologia::Nome(t), Normative::Nome(coefficienti.normativa)));
     return a;
 }
 
-std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n, TipologieMateriali& tipologie)
+std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n, Calcolo& calcolo)
 {
     const QString dove = QStringLiteral("Nodo N.%1: ").arg(n);
     if (!valore.isObject())
@@ -207,7 +211,7 @@ std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n, TipologieMat
                                  .arg(elenco.size())
                                  .arg(attese));
     for (int k = 1; k <= attese; ++k)
-        nodo->Asta->Add(LeggiAsta(elenco.at(k - 1), tipo, k, dove, tipologie));
+        nodo->Asta->Add(LeggiAsta(elenco.at(k - 1), tipo, k, dove, calcolo.tipologie, calcolo.coefficienti));
     if (t) {
         std::vector<double> angoli;
         for (int k = 1; k <= attese; ++k)
@@ -217,6 +221,14 @@ std::shared_ptr<clsNodo> LeggiNodo(const QJsonValue& valore, int n, TipologieMat
             throw Rifiuto(dove.left(dove.size() - 2) + QStringLiteral(", Asta N.%1: ").arg(e.asta) + e.messaggio);
     }
     nodo->AsteReg = attese > 0;
+    if (o.contains(QStringLiteral("durataCarico"))) {
+        const QString durata = Testo(o, "durataCarico", dove);
+        const int d = DurataCarico::PerNome(durata);
+        if (d == 0)
+            throw Rifiuto(dove + QStringLiteral("classe di durata del carico sconosciuta \"%1\" (ammesse: %2).")
+                                     .arg(Abbreviato(durata), DurataCarico::Nomi().join(QStringLiteral(", "))));
+        calcolo.durate.Imposta(nodo, d);
+    }
     return nodo;
 }
 
@@ -284,22 +296,29 @@ QByteArray Scrivi(const Calcolo& calcolo)
             aste.append(o);
         }
         n.insert(QStringLiteral("aste"), aste);
+        n.insert(QStringLiteral("durataCarico"), DurataCarico::Nome(calcolo.durate.Di(*nodo)));
         nodi.append(n);
     }
     const Coefficienti& c = calcolo.coefficienti;
     QJsonArray kmod, gammaM;
-    for (float v : c.kmod)
-        kmod.append(PerJson(v));
+    for (const auto& classe : c.kmod) {
+        QJsonArray riga;
+        for (float v : classe)
+            riga.append(PerJson(v));
+        kmod.append(riga);
+    }
     for (float v : c.gammaM)
         gammaM.append(PerJson(v));
     QJsonObject coefficienti;
     coefficienti.insert(QStringLiteral("classeServizio"), c.classeServizio);
+    coefficienti.insert(QStringLiteral("colonnaGammaM"), QString(QLatin1Char(c.colonnaGammaM)));
     coefficienti.insert(QStringLiteral("kmod"), kmod);
     coefficienti.insert(QStringLiteral("gammaM"), gammaM);
 
     QJsonObject radice;
     radice.insert(QStringLiteral("formato"), Formato);
     radice.insert(QStringLiteral("versione"), Versione);
+    radice.insert(QStringLiteral("normativa"), Normative::Nome(c.normativa));
     radice.insert(QStringLiteral("coefficienti"), coefficienti);
     radice.insert(QStringLiteral("nodi"), nodi);
     return QJsonDocument(radice).toJson(QJsonDocument::Indented);
@@ -347,39 +366,91 @@ Lettura Leggi(const QByteArray& dati)
                               .arg(versione)
                               .arg(Versione));
         Calcolo calcolo;
+        Coefficienti& cf = calcolo.coefficienti;
+        // A file without the key was computed under NTC 2008.
+        if (radice.contains(QStringLiteral("normativa"))) {
+            const QString nome = Testo(radice, "normativa", dove);
+            const std::optional<Normativa> n = Normative::PerNome(nome);
+            if (!n)
+                throw Rifiuto(QStringLiteral("Normativa sconosciuta \"%1\" (ammesse: %2).")
+                                  .arg(Abbreviato(nome), Normative::Nomi().join(QStringLiteral(", "))));
+            cf.normativa = *n;
+        }
         const QJsonValue c = Campo(radice, "coefficienti", dove);
         if (!c.isObject())
             throw Rifiuto(QStringLiteral("I coefficienti della normativa non sono leggibili."));
         const QJsonObject coeff = c.toObject();
         const QString doveCoeff = QStringLiteral("Coefficienti: ");
-        calcolo.coefficienti.classeServizio = static_cast<int>(Intero(coeff, "classeServizio", doveCoeff, 1, 3));
-        auto serie = [&](const char* chiave, auto& destinazione) {
-            const QJsonValue v = Campo(coeff, chiave, doveCoeff);
+        cf.classeServizio = static_cast<int>(Intero(coeff, "classeServizio", doveCoeff, 1, 3));
+        char colonna = 'A';
+        if (coeff.contains(QStringLiteral("colonnaGammaM"))) {
+            const QString testoColonna = Testo(coeff, "colonnaGammaM", doveCoeff);
+            if (testoColonna != QLatin1String("A") && testoColonna != QLatin1String("B"))
+                throw Rifiuto(doveCoeff + QStringLiteral("\"colonnaGammaM\" deve essere \"A\" o \"B\"."));
+            if (testoColonna == QLatin1String("B") && cf.normativa != Normativa::NTC2018)
+                throw Rifiuto(doveCoeff + QStringLiteral("la colonna B dei coefficienti \u03b3M esiste solo nella NTC 2018."));
+            colonna = testoColonna.at(0).toLatin1();
+        }
+        // Where the file has no table, the code's own applies.
+        const Coefficienti predefiniti = Coefficienti::Predefiniti(cf.normativa, colonna);
+        cf.colonnaGammaM = predefiniti.colonnaGammaM;
+        cf.kmod = predefiniti.kmod;
+        cf.gammaM = predefiniti.gammaM;
+        // A list of numbers under a key: the message names the key, as a single value's does.
+        auto numeri = [&](const char* chiave, const QJsonValue& v, std::size_t quanti, const QString& forma) {
             const QJsonArray a = v.toArray();
-            if (!v.isArray() || a.size() != static_cast<qsizetype>(destinazione.size()))
-                throw Rifiuto(doveCoeff + QStringLiteral("\"%1\" deve contenere %2 numeri.")
-                                              .arg(QLatin1String(chiave))
-                                              .arg(destinazione.size()));
-            for (std::size_t i = 0; i < destinazione.size(); ++i) {
+            if (!v.isArray() || a.size() != static_cast<qsizetype>(quanti))
+                throw Rifiuto(doveCoeff + forma);
+            std::vector<float> valori;
+            for (qsizetype i = 0; i < a.size(); ++i) {
                 QJsonObject uno;
-                uno.insert(QLatin1String(chiave), a.at(static_cast<qsizetype>(i)));
-                destinazione[i] = Numero(uno, chiave, doveCoeff);
+                uno.insert(QLatin1String(chiave), a.at(i));
+                valori.push_back(Numero(uno, chiave, doveCoeff));
             }
+            return valori;
         };
-        serie("kmod", calcolo.coefficienti.kmod);
-        serie("gammaM", calcolo.coefficienti.gammaM);
+        bool kmodPermanenti = false;   // the version-1 form: the permanent column only
+        if (coeff.contains(QStringLiteral("kmod"))) {
+            const QJsonValue v = coeff.value(QStringLiteral("kmod"));
+            const QJsonArray a = v.toArray();
+            if (v.isArray() && (a.isEmpty() || !a.at(0).isArray())) {
+                kmodPermanenti = true;
+                const std::vector<float> permanenti = numeri("kmod", v, 3, QStringLiteral("\"kmod\" deve contenere 3 numeri."));
+                for (std::size_t i = 0; i < 3; ++i)
+                    cf.kmod[i][0] = permanenti[i];
+            } else {
+                const QString forma = QStringLiteral("\"kmod\" deve contenere 3 righe (classi di servizio 1–3) di 5 numeri "
+                                                     "(dalla durata permanente all'istantanea).");
+                if (!v.isArray() || a.size() != 3)
+                    throw Rifiuto(doveCoeff + forma);
+                for (std::size_t i = 0; i < 3; ++i) {
+                    const std::vector<float> riga = numeri("kmod", a.at(static_cast<qsizetype>(i)), 5, forma);
+                    std::copy(riga.begin(), riga.end(), cf.kmod[i].begin());
+                }
+            }
+        }
+        if (coeff.contains(QStringLiteral("gammaM")))
+            cf.gammaM = numeri("gammaM", coeff.value(QStringLiteral("gammaM")), predefiniti.gammaM.size(),
+                               QStringLiteral("\"gammaM\" deve contenere %1 numeri, le righe della Tabella 4.4.III "
+                                              "della %2.")
+                                   .arg(predefiniti.gammaM.size())
+                                   .arg(Normative::Nome(cf.normativa)));
         // Physical ranges: kmod reduces or at most slightly raises a strength (instantaneous
         // actions reach 1,10); a partial factor never lowers the safety below 1.
-        for (std::size_t i = 0; i < calcolo.coefficienti.kmod.size(); ++i) {
-            const float v = calcolo.coefficienti.kmod[i];
-            if (!(v > 0.0f && v <= 1.1f))
-                throw Rifiuto(doveCoeff + QStringLiteral("il valore %1 di \"kmod\" (classe di servizio %2) è fuori "
-                                                         "dall'intervallo ammesso: maggiore di 0 e al più 1,1.")
-                                              .arg(Numeri::Testo(v))
-                                              .arg(i + 1));
-        }
-        for (std::size_t i = 0; i < calcolo.coefficienti.gammaM.size(); ++i) {
-            const float v = calcolo.coefficienti.gammaM[i];
+        for (std::size_t i = 0; i < cf.kmod.size(); ++i)
+            for (std::size_t d = 0; d < cf.kmod[i].size(); ++d) {
+                const float v = cf.kmod[i][d];
+                if (!(v > 0.0f && v <= 1.1f))
+                    throw Rifiuto(doveCoeff + QStringLiteral("il valore %1 di \"kmod\" (classe di servizio %2%3) è fuori "
+                                                             "dall'intervallo ammesso: maggiore di 0 e al più 1,1.")
+                                                  .arg(Numeri::Testo(v))
+                                                  .arg(i + 1)
+                                                  .arg(kmodPermanenti ? QString()
+                                                                      : QStringLiteral(", durata ") +
+                                                                            DurataCarico::Nome(static_cast<int>(d) + 1).toLower()));
+            }
+        for (std::size_t i = 0; i < cf.gammaM.size(); ++i) {
+            const float v = cf.gammaM[i];
             if (!(v >= 1.0f && v <= 2.0f))
                 throw Rifiuto(doveCoeff + QStringLiteral("il valore %1 di \"gammaM\" (riga %2 della tabella) è fuori "
                                                          "dall'intervallo ammesso: da 1 a 2.")
@@ -398,7 +469,7 @@ Lettura Leggi(const QByteArray& dati)
                               .arg(elenco.size())
                               .arg(MassimoNodi));
         for (qsizetype i = 0; i < elenco.size(); ++i)
-            calcolo.nodi.push_back(LeggiNodo(elenco.at(i), static_cast<int>(i + 1), calcolo.tipologie));
+            calcolo.nodi.push_back(LeggiNodo(elenco.at(i), static_cast<int>(i + 1), calcolo));
         esito.calcolo = std::move(calcolo);
     } catch (const Rifiuto& r) {
         esito.errore = r.testo;

@@ -1,5 +1,6 @@
 #pragma once
 #include "calcolo/Coefficienti.h"
+#include "calcolo/DurateCarico.h"
 #include "calcolo/TipologieMateriali.h"
 
 #include "QOR_TRVSL10.h"
@@ -16,9 +17,12 @@
 // every joint and bar (the material values the bar was registered with included) and the
 // normative coefficients; results and derived values are not stored, they are computed again
 // when the file is opened.
+// Version 2 adds the code ("normativa"; absent: NTC 2008), the γM column, kmod by service
+// class and load-duration class, and each joint's load-duration class ("durataCarico";
+// absent: "Permanente"). Version-1 files read as they were written.
 namespace FileCalcolo {
 
-constexpr int Versione = 1;                 // format version written by this program
+constexpr int Versione = 2;                 // format version written by this program
 constexpr int MassimoNodi = 32767;          // joint numbers are 16-bit
 constexpr qint64 MassimaDimensione = 64LL * 1024 * 1024;   // bytes; larger files are refused
 
@@ -28,6 +32,7 @@ struct Calcolo {
     std::vector<std::shared_ptr<clsNodo>> nodi;   // inputs only; the bars are in each Asta
     Coefficienti coefficienti;
     TipologieMateriali tipologie;                 // timber type of each bar's material
+    DurateCarico durate;                          // load-duration class of each joint
 };
 
 struct Lettura {

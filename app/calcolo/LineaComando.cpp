@@ -149,6 +149,8 @@ int Esegui(const QStringList& argomenti, QTextStream& out, QTextStream& err, con
         QJsonObject o;
         o.insert(QStringLiteral("numero"), n);
         o.insert(QStringLiteral("tipo"), QString::fromStdString(nodo.TipoNodo));
+        if (!nodo.TipoNodo.empty())
+            o.insert(QStringLiteral("durataCarico"), DurataCarico::Nome(apertura.durate.Di(nodo)));
         QString testoEsito = QStringLiteral("NON ESEGUITA");
         QString messaggio;
         QJsonArray verifiche;
@@ -162,7 +164,7 @@ int Esegui(const QStringList& argomenti, QTextStream& out, QTextStream& err, con
             messaggio = messaggi[n].join(LF);
         } else {
             bool tutte = true;
-            for (const ControlloNodo& c : ControlliNodo(nodo)) {
+            for (const ControlloNodo& c : ControlliNodo(nodo, letto.coefficienti.normativa)) {
                 QJsonObject j;
                 j.insert(QStringLiteral("nome"), c.nome);
                 j.insert(QStringLiteral("sollecitazione"), Valore(c.sollecitazione));
@@ -191,6 +193,7 @@ int Esegui(const QStringList& argomenti, QTextStream& out, QTextStream& err, con
         QJsonObject radice;
         radice.insert(QStringLiteral("formato"), QStringLiteral("Trevon-SL Esito"));
         radice.insert(QStringLiteral("versione"), 1);
+        radice.insert(QStringLiteral("normativa"), Normative::Nome(letto.coefficienti.normativa));
         radice.insert(QStringLiteral("nodi"), nodi);
         const QByteArray dati = QJsonDocument(radice).toJson(QJsonDocument::Indented);
         if (arg.json == QLatin1String("-")) {
@@ -203,7 +206,7 @@ int Esegui(const QStringList& argomenti, QTextStream& out, QTextStream& err, con
         }
     }
     if (!arg.pdf.isEmpty()) {
-        if (!pdf || !pdf(*registro, letto.coefficienti, letto.tipologie, arg.pdf, errore)) {
+        if (!pdf || !pdf(*registro, letto.coefficienti, letto.tipologie, apertura.durate, arg.pdf, errore)) {
             err << QStringLiteral("Impossibile scrivere la relazione nel file:") << LF << arg.pdf << LF << errore << LF;
             err.flush();
             return Rifiutato;

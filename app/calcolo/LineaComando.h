@@ -1,5 +1,6 @@
 #pragma once
 #include "calcolo/Coefficienti.h"
+#include "calcolo/DurateCarico.h"
 #include "calcolo/TipologieMateriali.h"
 
 #include "QOR_TRVSL10.h"
@@ -30,8 +31,8 @@ QString Uso();   // the usage text of --help
 
 // Writes the complete report of the register to a PDF; false with the reason in errore.
 using ScrittorePdf = std::function<bool(const clsGenVerNodi& registro, const Coefficienti& coefficienti,
-                                        const TipologieMateriali& tipologie, const QString& percorso,
-                                        QString& errore)>;
+                                        const TipologieMateriali& tipologie, const DurateCarico& durate,
+                                        const QString& percorso, QString& errore)>;
 
 // Runs the command line; the exit status. out takes the JSON of "--json -" and the usage,
 // err every refusal, in Italian.

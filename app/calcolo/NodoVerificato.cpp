@@ -1,6 +1,7 @@
 #include "calcolo/NodoVerificato.h"
 
 #include "calcolo/ControlliNodo.h"
+#include "calcolo/RegistrazioneNodo.h"
 #include "calcolo/RisultatiNodo.h"
 #include "calcolo/TipiNodo.h"
 
@@ -18,7 +19,7 @@ bool Uguali(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 }  // namespace
 
-bool NodoVerificato(const clsNodo& nodo)
+bool NodoVerificato(const clsNodo& nodo, Normativa normativa)
 {
     const TipoNodo* tipo = TipoNodo::perNome(QString::fromStdString(nodo.TipoNodo));
     if (tipo == nullptr || !nodo.AsteReg || nodo.Asta->Count() < tipo->NumeroAste())
@@ -29,7 +30,7 @@ bool NodoVerificato(const clsNodo& nodo)
 
     bool procedi = true;
     try {
-        (prova.Registro().*tipo->verifica)(procedi, 1);
+        VerificaNodo(prova.Registro(), 1, procedi, nullptr, normativa);
     } catch (const std::exception&) {
         return false;
     }

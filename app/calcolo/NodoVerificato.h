@@ -1,4 +1,6 @@
 #pragma once
+#include "calcolo/Coefficienti.h"
+
 #include "QOR_TRVSL10.h"
 
 namespace Relazione {
@@ -8,6 +10,7 @@ namespace Relazione {
 // not refused, raises nothing and gives exactly the stored results. A joint never verified,
 // refused by its last verification, registered again without a new verification, or of no
 // known type is not verified. The joint itself is not changed and no message is shown.
-bool NodoVerificato(const clsNodo& nodo);
+// The verification is the one of the calculation's code (heel lengths under NTC 2018).
+bool NodoVerificato(const clsNodo& nodo, Normativa normativa = Normativa::NTC2008);
 
 }

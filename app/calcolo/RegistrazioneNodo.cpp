@@ -1,10 +1,12 @@
 #include "calcolo/RegistrazioneNodo.h"
 
 #include "calcolo/ControlliNodo.h"
+#include "calcolo/DettagliCostruttivi.h"
 #include "calcolo/Numeri.h"
 #include "calcolo/TipiNodo.h"
 
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace {
@@ -34,8 +36,24 @@ void CalcolaSezione(clsAsta& a, float piGreco)
 
 float GammaMUsato(const Coefficienti& c, int tipologia)
 {
+    if (tipologia != Tipologia::Nessuna && c.RigaTipologia(tipologia) == 0)
+        return std::numeric_limits<float>::quiet_NaN();
     const float gm = tipologia == Tipologia::Nessuna ? 1.0f : c.gammaMTipologia(tipologia);
     return gm > 0.0f ? gm : 1.0f;
+}
+
+QString TipologiaSenzaRiga(const DatiNodo& dati, const Coefficienti& c)
+{
+    for (std::size_t k = 0; k < dati.aste.size(); ++k) {
+        const int t = dati.aste[k].materiale.tipologia;
+        if (dati.aste[k].materiale.numero >= 1 && t != Tipologia::Nessuna && c.RigaTipologia(t) == 0)
+            return QStringLiteral("Il Materiale dell'Asta N. %1 è di Tipologia \"%2\", che la %3 non prevede "
+                                  "(la sua Tabella 4.4.III non ne dà il coefficiente \u03b3M).\n"
+                                  "Scegliere la NTC 2018 o un altro Materiale.")
+                .arg(k + 1)
+                .arg(Tipologia::Nome(t), Normative::Nome(c.normativa));
+    }
+    return {};
 }
 
 void CalcolaResistenzeProgetto(clsAsta& a, const Coefficienti& c)
@@ -43,7 +61,8 @@ void CalcolaResistenzeProgetto(clsAsta& a, const Coefficienti& c)
     CalcolaResistenzeProgetto(a, c, Tipologia::DaDescrizione(QString::fromStdString(a.DescrizioneMateriale)));
 }
 
-void RicalcolaCalcolo(clsGenVerNodi& registro, const Coefficienti& c, const TipologieMateriali& tipologie)
+void RicalcolaCalcolo(clsGenVerNodi& registro, const Coefficienti& c, const TipologieMateriali& tipologie,
+                      const DurateCarico& durate)
 {
     for (int n = 1; n <= registro.Nodi->Count(); ++n) {
         clsNodo& nodo = *registro.Nodi->Item(n);
@@ -52,15 +71,15 @@ void RicalcolaCalcolo(clsGenVerNodi& registro, const Coefficienti& c, const Tipo
         for (int k = 1; k <= nodo.Asta->Count(); ++k) {
             clsAsta& a = *nodo.Asta->Item(k);
             if (a.NumeroMateriale >= 1)
-                CalcolaResistenzeProgetto(a, c, tipologie.Di(a));
+                CalcolaResistenzeProgetto(a, c, tipologie.Di(a), durate.Di(nodo));
         }
-        EseguiVerifica(registro, static_cast<std::int16_t>(n));
+        EseguiVerifica(registro, static_cast<std::int16_t>(n), c.normativa);
     }
 }
 
-void CalcolaResistenzeProgetto(clsAsta& a, const Coefficienti& c, int tipologia)
+void CalcolaResistenzeProgetto(clsAsta& a, const Coefficienti& c, int tipologia, int durata)
 {
-    const float kmod = c.valKmod();
+    const float kmod = c.valKmod(durata);
     const float gm = GammaMUsato(c, tipologia);
     a.Res_Fd = ((a.SforzoAssiale > 0.0f ? a.Res_Ft0k : a.Res_Fc0k) * kmod) / gm;
     a.Res_Fc0d = (a.Res_Fc0k * kmod) / gm;
@@ -69,7 +88,7 @@ void CalcolaResistenzeProgetto(clsAsta& a, const Coefficienti& c, int tipologia)
 }
 
 bool RegistraNodo(clsGenVerNodi& registro, std::int16_t n, clsNodo& nodo, const DatiNodo& dati,
-                  const Coefficienti& c, float piGreco, TipologieMateriali* tipologie)
+                  const Coefficienti& c, float piGreco, TipologieMateriali* tipologie, DurateCarico* durate)
 {
     const TipoNodo* tipo = TipoNodo::perNome(dati.tipo);
     if (tipo == nullptr)
@@ -96,7 +115,7 @@ bool RegistraNodo(clsGenVerNodi& registro, std::int16_t n, clsNodo& nodo, const 
         CalcolaSezione(*a, piGreco);
         if (d.materiale.numero >= 1) {
             d.materiale.CopiaIn(*a);
-            CalcolaResistenzeProgetto(*a, c, d.materiale.tipologia);
+            CalcolaResistenzeProgetto(*a, c, d.materiale.tipologia, dati.durata);
             if (tipologie)
                 tipologie->Imposta(d.materiale.numero, d.materiale.descrizione, d.materiale.tipologia);
         }
@@ -112,6 +131,8 @@ bool RegistraNodo(clsGenVerNodi& registro, std::int16_t n, clsNodo& nodo, const 
     while (nodo.Asta->Count() > aste)
         nodo.Asta->Remove(nodo.Asta->Count());
     nodo.AsteReg = true;
+    if (durate)
+        durate->Imposta(registro.Nodi->Item(n), dati.durata);
     return true;
 }
 
@@ -129,12 +150,12 @@ QString EsitoVerifica::Motivo() const
     return nonValido.isEmpty() ? QString() : QStringLiteral("Il Nodo non è verificabile: ") + nonValido + QLatin1Char('.');
 }
 
-EsitoVerifica EseguiVerifica(clsGenVerNodi& registro, std::int16_t n)
+EsitoVerifica EseguiVerifica(clsGenVerNodi& registro, std::int16_t n, Normativa normativa)
 {
     EsitoVerifica e;
     try {
         bool procedi = true;
-        VerificaNodo(registro, n, procedi, &e.tipoNoto);
+        VerificaNodo(registro, n, procedi, &e.tipoNoto, normativa);
         if (procedi) {
             e.nonValido = RisultatoNonValido(*registro.Nodi->Item(n));
             e.eseguita = e.nonValido.isEmpty();
@@ -147,7 +168,36 @@ EsitoVerifica EseguiVerifica(clsGenVerNodi& registro, std::int16_t n)
     return e;
 }
 
-void VerificaNodo(clsGenVerNodi& registro, std::int16_t n, bool& procedi, bool* tipoNoto)
+namespace {
+
+// The heel lengths as the verification reads them for the time of one call: lv,ef under
+// NTC 2018; the typed values come back however the call ends.
+class LunghezzeEfficaci {
+public:
+    LunghezzeEfficaci(clsNodo& nodo, bool attive) : nodo_(nodo), Lv_(nodo.Lv), LvB_(nodo.LvB)
+    {
+        if (attive) {
+            nodo.Lv = DettagliCostruttivi::LunghezzaEfficace(nodo.Lv, nodo.tv);
+            nodo.LvB = DettagliCostruttivi::LunghezzaEfficace(nodo.LvB, nodo.tvB);
+        }
+    }
+    ~LunghezzeEfficaci()
+    {
+        nodo_.Lv = Lv_;
+        nodo_.LvB = LvB_;
+    }
+    LunghezzeEfficaci(const LunghezzeEfficaci&) = delete;
+    LunghezzeEfficaci& operator=(const LunghezzeEfficaci&) = delete;
+
+private:
+    clsNodo& nodo_;
+    float Lv_;
+    float LvB_;
+};
+
+}  // namespace
+
+void VerificaNodo(clsGenVerNodi& registro, std::int16_t n, bool& procedi, bool* tipoNoto, Normativa normativa)
 {
     const TipoNodo* tipo = TipoNodo::perNome(QString::fromStdString(registro.Nodi->Item(n)->TipoNodo));
     if (tipoNoto)
@@ -156,5 +206,6 @@ void VerificaNodo(clsGenVerNodi& registro, std::int16_t n, bool& procedi, bool* 
         procedi = false;
         return;
     }
+    LunghezzeEfficaci lunghezze(*registro.Nodi->Item(n), normativa == Normativa::NTC2018);
     (registro.*tipo->verifica)(procedi, n);
 }

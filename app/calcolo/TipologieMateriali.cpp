@@ -1,11 +1,13 @@
 #include "calcolo/TipologieMateriali.h"
 
 namespace {
-// The captions of the γM table's rows 1..4, as the coefficients tab shows them.
+// The captions of the types, as the NTC 2008 coefficients tab names rows 1..4.
 const char* const nomi[Tipologia::Massima + 1] = {"", "Legno massiccio", "Legno Lamellare incollato",
                                                   "Pannelli di particelle o di fibre",
-                                                  "Compensato, panneli di scaglie orientate"};
-const char* const parole[Tipologia::Massima + 1] = {"", "Massiccio", "Lamellare", "Fibre", "Compensato"};
+                                                  "Compensato, panneli di scaglie orientate",
+                                                  "Pannelli di tavole incollate a strati incrociati (CLT)"};
+// Checked in this order: a description that also names an older type keeps the type it had.
+const char* const parole[Tipologia::Massima + 1] = {"", "Massiccio", "Lamellare", "Fibre", "Compensato", "CLT"};
 }  // namespace
 
 QString Tipologia::Nome(int t) { return t >= 1 && t <= Massima ? QString::fromUtf8(nomi[t]) : QString(); }

@@ -6,13 +6,15 @@
 #include <QString>
 #include <QStringList>
 
-// The timber type of a material: the row of the γM table (DM 14/01/2008, Table 4.4.III) that
-// gives its partial factor. 0 = not stated.
+// The timber type of a material, which picks the row of the code's γM table (Table 4.4.III)
+// that gives its partial factor. Types 1..4 are rows 1..4 of the NTC 2008 table; 5 (CLT) has
+// a row in the NTC 2018 table only. 0 = not stated.
 namespace Tipologia {
 constexpr int Nessuna = 0;
-constexpr int Massima = 4;   // rows 1..4 are materials; 5 (joints) and 6 (SLS) are not
-QString Nome(int tipologia);   // the γM table's row caption; empty for 0
-QStringList Nomi();            // rows 1..4
+constexpr int CLT = 5;
+constexpr int Massima = 5;
+QString Nome(int tipologia);   // the type's caption; empty for 0
+QStringList Nomi();            // types 1..5
 int PerNome(const QString& nome);   // 0 when it names no row
 // The type the words of a description name ("Massiccio", "Lamellare", "Fibre", "Compensato",
 // any letter case, in this order); 0 when none. What archives without the column start from.

@@ -136,7 +136,7 @@ frmNodi::frmNodi(QWidget* parent) : QWidget(parent)
 
     // The calculation's coefficients are those of the open editor's boxes; its joint total is
     // the counter's.
-    PubblicaCoefficienti();
+    ImpostaCoefficienti(Coefficienti::Predefiniti(Normativa::NTC2018));
     lblNodiTot->setText(QString::number(CalcoloInCorso::Istanza().TotaleNodi()));
     connect(&CalcoloInCorso::Istanza(), &CalcoloInCorso::nodiCambiati, this,
             [this](int totale) { lblNodiTot->setText(QString::number(totale)); });
@@ -250,6 +250,17 @@ QWidget* frmNodi::CreaSchedaDati()
     gp->addWidget(txtReaz, 2, 1);
     gp->addWidget(lblLapp, 2, 3);
     gp->addWidget(txtLapp, 2, 4);
+    // The class of the shortest action of the combination that gives the joint's forces.
+    lblDurataCarico = nominato(new QLabel(QStringLiteral("Durata del Carico"), FrameParamNodo),
+                               QStringLiteral("lblDurataCarico"));
+    lblDurataCarico->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cmbDurataCarico = nominato(new QComboBox(FrameParamNodo), QStringLiteral("cmbDurataCarico"));
+    cmbDurataCarico->addItems(DurataCarico::Nomi());
+    cmbDurataCarico->setToolTip(QStringLiteral("Classe di durata del carico dell'azione più breve della combinazione "
+                                               "che dà le forze del Nodo"));
+    lblDurataCarico->setBuddy(cmbDurataCarico);
+    gp->addWidget(lblDurataCarico, 3, 0);
+    gp->addWidget(cmbDurataCarico, 3, 1, 1, 2);
     gp->setColumnStretch(2, 1);
     gp->setColumnStretch(5, 1);
     gp->setColumnMinimumWidth(2, 16);
@@ -395,26 +406,51 @@ QWidget* frmNodi::CreaSchedaCoefficienti()
     Option2[1]->setChecked(true);
     colonna->addWidget(classe);
 
+    // The code of the calculation, which decides the tables below.
+    auto* rigaNormativa = new QHBoxLayout;
+    auto* lblNorm = new QLabel(QStringLiteral("Normativa del Calcolo:"), scheda);
+    cmbNormativa = nominato(new QComboBox(scheda), QStringLiteral("cmbNormativa"));
+    cmbNormativa->addItems(Normative::Nomi());
+    lblNorm->setBuddy(cmbNormativa);
+    rigaNormativa->addWidget(lblNorm);
+    rigaNormativa->addWidget(cmbNormativa);
+    rigaNormativa->addStretch(1);
+    colonna->addLayout(rigaNormativa);
+
     auto* coefficienti = nominato(
         new QGroupBox(QStringLiteral("Coefficienti Normativa per Resistenza di Calcolo Aste Capriata"), scheda),
         QStringLiteral("FrameCoefficienti"));
     auto* lk = new QVBoxLayout(coefficienti);
 
-    auto* tabKmod = new QGroupBox(QStringLiteral("Tabella 4.4.IV - DM 14/01/2008"), coefficienti);
+    tabKmod = nominato(new QGroupBox(QStringLiteral("Tabella 4.4.IV - DM 14/01/2008"), coefficienti),
+                       QStringLiteral("FrameKmod"));
     auto* gk = new QGridLayout(tabKmod);
-    gk->addWidget(new QLabel(QStringLiteral("Valori di kmod (Classe Durata del Carico Fy:  Permanente)"), tabKmod),
-                  0, 0, 1, 3);
-    gk->addWidget(new QLabel(QStringLiteral("Classe di Servizio: 1)              Classe 2)              Classe 3)"),
+    gk->addWidget(new QLabel(QStringLiteral("Valori di kmod per Classe di Servizio e Classe di Durata del Carico"),
                              tabKmod),
-                  1, 0, 1, 3);
+                  0, 0, 1, 6);
+    for (int d = DurataCarico::Permanente; d <= DurataCarico::Istantanea; ++d) {
+        auto* intestazione = new QLabel(DurataCarico::Nome(d), tabKmod);
+        intestazione->setAlignment(Qt::AlignCenter);
+        gk->addWidget(intestazione, 1, d);
+    }
     for (int i = 1; i <= 3; ++i) {
-        txtCoefCar[static_cast<std::size_t>(i)] = campoNumerico(tabKmod, indice("txtCoefCar", i));
-        txtCoefCar[static_cast<std::size_t>(i)]->setText(Coefficienti::TestoPredefinitoKmod(i));
-        gk->addWidget(txtCoefCar[static_cast<std::size_t>(i)], 2, i - 1);
+        const auto ii = static_cast<std::size_t>(i);
+        gk->addWidget(new QLabel(i == 1 ? QStringLiteral("Classe di Servizio: 1)") : QStringLiteral("Classe %1)").arg(i),
+                                 tabKmod),
+                      i + 1, 0);
+        txtCoefCar[ii] = campoNumerico(tabKmod, indice("txtCoefCar", i));
+        txtCoefCar[ii]->setText(Coefficienti::TestoPredefinitoKmod(i));
+        gk->addWidget(txtCoefCar[ii], i + 1, 1);
+        for (int d = 2; d <= DurataCarico::Istantanea; ++d) {
+            txtKmod[ii][static_cast<std::size_t>(d)] =
+                campoNumerico(tabKmod, QStringLiteral("txtKmod(%1,%2)").arg(i).arg(d));
+            gk->addWidget(txtKmod[ii][static_cast<std::size_t>(d)], i + 1, d);
+        }
     }
     lk->addWidget(tabKmod);
 
-    auto* tabGM = new QGroupBox(QStringLiteral("Tabella 4.4.III - DM 14/01/2008"), coefficienti);
+    tabGM = nominato(new QGroupBox(QStringLiteral("Tabella 4.4.III - DM 14/01/2008"), coefficienti),
+                     QStringLiteral("FrameGammaM"));
     auto* gm = new QGridLayout(tabGM);
     QFont grassetto = tabGM->font();
     grassetto.setBold(true);
@@ -425,23 +461,39 @@ QWidget* frmNodi::CreaSchedaCoefficienti()
     colGM->setAlignment(Qt::AlignCenter);
     gm->addWidget(slu, 0, 0);
     gm->addWidget(colGM, 0, 2);
-    const char* const righe[7] = {"", "Legno massiccio", "Legno Lamellare incollato",
-                                  "Pannelli di particelle o di fibre",
-                                  "Compensato, panneli di scaglie orientate", "Unioni",
-                                  "Tutti i materiali"};
-    int riga = 1;
-    for (int i = 1; i <= 6; ++i) {
-        if (i == 6) {
-            auto* sle = new QLabel(QStringLiteral("Stati Limite di Esercizio"), tabGM);
-            sle->setFont(grassetto);
-            gm->addWidget(sle, riga++, 0);
-        }
-        txtCoefMat[static_cast<std::size_t>(i)] = campoNumerico(tabGM, indice("txtCoefMat", i));
-        txtCoefMat[static_cast<std::size_t>(i)]->setText(Coefficienti::TestoPredefinitoGammaM(i));
-        gm->addWidget(new QLabel(QString::fromLatin1(righe[i]), tabGM), riga, 0);
-        gm->addWidget(new PuntiGuida(tabGM), riga, 1);
-        gm->addWidget(txtCoefMat[static_cast<std::size_t>(i)], riga, 2);
-        ++riga;
+    // Column A or B of the NTC 2018 table, with the condition for B beside it.
+    auto* rigaColonna = new QHBoxLayout;
+    lblColonna = new QLabel(QStringLiteral("Colonna:"), tabGM);
+    cmbColonnaGammaM = nominato(new QComboBox(tabGM), QStringLiteral("cmbColonnaGammaM"));
+    cmbColonnaGammaM->addItems({QStringLiteral("A"), QStringLiteral("B")});
+    lblColonna->setBuddy(cmbColonnaGammaM);
+    lblNotaColonna = nominato(
+        new QLabel(QStringLiteral("Colonna B solo per produzioni continuative, sotto un sistema di qualità "
+                                  "(\u00a7 11.7), con coefficiente di variazione della resistenza non superiore "
+                                  "al 15%: la scelta è del progettista."),
+                   tabGM),
+        QStringLiteral("lblNotaColonna"));
+    lblNotaColonna->setWordWrap(true);
+    rigaColonna->addWidget(lblColonna);
+    rigaColonna->addWidget(cmbColonnaGammaM);
+    rigaColonna->addWidget(lblNotaColonna, 1);
+    gm->addLayout(rigaColonna, 1, 0, 1, 3);
+    lblSle = new QLabel(QStringLiteral("Stati Limite di Esercizio"), tabGM);
+    lblSle->setFont(grassetto);
+    // Rows 1..5, the serviceability heading (NTC 2008), rows 6 and 7 (NTC 2018 only).
+    const QStringList righe = Coefficienti::RigheGammaM(Normativa::NTC2008);
+    for (int i = 1; i <= 7; ++i) {
+        const auto ii = static_cast<std::size_t>(i);
+        const int riga = i <= 5 ? i + 1 : i + 2;
+        if (i == 6)
+            gm->addWidget(lblSle, riga - 1, 0);
+        txtCoefMat[ii] = campoNumerico(tabGM, indice("txtCoefMat", i));
+        txtCoefMat[ii]->setText(Coefficienti::TestoPredefinitoGammaM(i));
+        lblCoefMat[ii] = nominato(new QLabel(i <= righe.size() ? righe.at(i - 1) : QString(), tabGM), indice("lblCoefMat", i));
+        puntiCoefMat[ii] = new PuntiGuida(tabGM);
+        gm->addWidget(lblCoefMat[ii], riga, 0);
+        gm->addWidget(puntiCoefMat[ii], riga, 1);
+        gm->addWidget(txtCoefMat[ii], riga, 2);
     }
     gm->setColumnStretch(1, 1);
     lk->addWidget(tabGM);
@@ -467,8 +519,11 @@ void frmNodi::CollegaEventi()
     }
     for (int i = 1; i <= 3; ++i)
         filtrati << txtCoefCar[static_cast<std::size_t>(i)];
-    for (int i = 1; i <= 6; ++i)
+    for (int i = 1; i <= 7; ++i)
         filtrati << txtCoefMat[static_cast<std::size_t>(i)];
+    for (int i = 1; i <= 3; ++i)
+        for (int d = 2; d <= DurataCarico::Istantanea; ++d)
+            filtrati << txtKmod[static_cast<std::size_t>(i)][static_cast<std::size_t>(d)];
     for (QLabel* img : ImgTipoUnione)
         filtrati << img;
     for (QObject* o : filtrati)
@@ -489,8 +544,15 @@ void frmNodi::CollegaEventi()
         connect(txtCoefCar[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this, [this] { PubblicaCoefficienti(); });
         connect(Option2[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this] { PubblicaCoefficienti(); });
     }
-    for (int i = 1; i <= 6; ++i)
+    for (int i = 1; i <= 7; ++i)
         connect(txtCoefMat[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this, [this] { PubblicaCoefficienti(); });
+    for (int i = 1; i <= 3; ++i)
+        for (int d = 2; d <= DurataCarico::Istantanea; ++d)
+            connect(txtKmod[static_cast<std::size_t>(i)][static_cast<std::size_t>(d)], &QLineEdit::textChanged, this,
+                    [this] { PubblicaCoefficienti(); });
+    connect(cmbNormativa, &QComboBox::currentIndexChanged, this, [this] { NormativaScelta(); });
+    connect(cmbColonnaGammaM, &QComboBox::currentIndexChanged, this, [this] { ColonnaGammaMScelta(); });
+    connect(cmbDurataCarico, &QComboBox::currentIndexChanged, this, [this] { CampoModificato(); });
 }
 
 void frmNodi::ScriviAvvisoRelazione(const QString& testo)

@@ -199,7 +199,13 @@ public:
 
     std::array<QRadioButton*, 4> Option2{};          // [1..3]
     std::array<QLineEdit*, 4> txtCoefCar{};          // [1..3]
-    std::array<QLineEdit*, 7> txtCoefMat{};          // [1..6]
+    std::array<QLineEdit*, 8> txtCoefMat{};          // [1..6] under NTC 2008, [1..7] under NTC 2018
+    std::array<std::array<QLineEdit*, 6>, 4> txtKmod{};   // [class 1..3][duration 2..5]; the permanent one is txtCoefCar
+    QComboBox* cmbNormativa = nullptr;               // the calculation's code
+    QComboBox* cmbColonnaGammaM = nullptr;           // column A or B of the NTC 2018 γM table
+    QLabel* lblNotaColonna = nullptr;
+    QComboBox* cmbDurataCarico = nullptr;            // the joint's load-duration class
+    QLabel* lblDurataCarico = nullptr;
 
 signals:
     void chiuso();   // the window closed: the start window shows again
@@ -227,6 +233,12 @@ private:
     void MaterialeModificato();
     void ImpostaMateriale(const QString& testo, bool bloccato);
     bool TastoCoefficiente(QLineEdit* box, int tasto);
+    std::vector<QLineEdit*> BoxCoefficienti() const;   // every kmod and γM box
+    Normativa NormativaMostrata() const;   // the code cmbNormativa shows
+    void NormativaScelta();            // cmbNormativa changed: asks, then the code's defaults
+    void ColonnaGammaMScelta();        // cmbColonnaGammaM changed: the column's γM values
+    void MostraNormativa(Normativa n); // captions, rows and titles of the code
+    QString TestoPredefinito(QLineEdit* box) const;   // the default of a coefficient box under the code shown
     void CoefficienteLasciato(QLineEdit* box);
 
     // Keys and changes (frmNodi_validazione.cpp)
@@ -258,4 +270,11 @@ private:
     bool bloccoMateriale_ = false;   // txtMatAsta written by the tab switch: no reload
     std::vector<MaterialeAsta> materialiAste_ = std::vector<MaterialeAsta>(NumAste + 1);   // [k]: LstMatAsta(k)'s material
     bool inCostruzione_ = true;
+    bool bloccoCoefficienti_ = false;   // the boxes are being filled: one publication at the end
+    QGroupBox* tabKmod = nullptr;
+    QGroupBox* tabGM = nullptr;
+    QLabel* lblColonna = nullptr;
+    QLabel* lblSle = nullptr;
+    std::array<QLabel*, 8> lblCoefMat{};
+    std::array<QWidget*, 8> puntiCoefMat{};
 };

@@ -147,7 +147,7 @@ QString frmNodi::strClasse() const
 
 void frmNodi::PubblicaCoefficienti()
 {
-    if (!inCostruzione_)
+    if (!inCostruzione_ && !bloccoCoefficienti_)
         CalcoloInCorso::Istanza().ImpostaCoefficienti(LeggiCoefficienti());
 }
 
@@ -181,10 +181,24 @@ bool frmNodi::TastoCoefficiente(QLineEdit* box, int tasto)
             FocusPulsanteRegistra();
         return true;
     }
-    for (int i = 1; i <= 6; ++i) {
+    // The other durations, row by row; the last one leads to "Registra".
+    for (int i = 1; i <= 3; ++i)
+        for (int d = 2; d <= DurataCarico::Istantanea; ++d) {
+            if (box != txtKmod[static_cast<std::size_t>(i)][static_cast<std::size_t>(d)])
+                continue;
+            if (d < DurataCarico::Istantanea)
+                ModuloTrevon::SelezionaTesto(txtKmod[static_cast<std::size_t>(i)][static_cast<std::size_t>(d + 1)]);
+            else if (i < 3)
+                ModuloTrevon::SelezionaTesto(txtKmod[static_cast<std::size_t>(i + 1)][2]);
+            else
+                FocusPulsanteRegistra();
+            return true;
+        }
+    const int righe = static_cast<int>(Coefficienti::GammaMPredefiniti(LeggiCoefficienti().normativa, 'A').size());
+    for (int i = 1; i <= righe; ++i) {
         if (box != txtCoefMat[static_cast<std::size_t>(i)])
             continue;
-        ModuloTrevon::SelezionaTesto(txtCoefMat[static_cast<std::size_t>(i < 6 ? i + 1 : 1)]);
+        ModuloTrevon::SelezionaTesto(txtCoefMat[static_cast<std::size_t>(i < righe ? i + 1 : 1)]);
         return true;
     }
     return false;
@@ -192,14 +206,6 @@ bool frmNodi::TastoCoefficiente(QLineEdit* box, int tasto)
 
 void frmNodi::CoefficienteLasciato(QLineEdit* box)
 {
-    if (Numeri::EUnNumero(box->text()))
-        return;
-    for (int i = 1; i <= 3; ++i) {
-        if (box == txtCoefCar[static_cast<std::size_t>(i)])
-            box->setText(TestoPredefinitoCoefCar(i));
-    }
-    for (int i = 1; i <= 6; ++i) {
-        if (box == txtCoefMat[static_cast<std::size_t>(i)])
-            box->setText(TestoPredefinitoCoefMat(i));
-    }
+    if (!Numeri::EUnNumero(box->text()))
+        box->setText(TestoPredefinito(box));
 }

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -50,8 +51,17 @@ void frmNodi::registraDatiNodo(bool& procedi)
         procedi = false;
         return;
     }
-    if (!RegistraNodo(*GenVerNodi, NumeroNodoCorrente(), *NodoCorrente, LeggiDatiNodo(), LeggiCoefficienti(),
-                      ModuloTrevon::PiGreco, &CalcoloInCorso::Istanza().tipologie())) {
+    const DatiNodo dati = LeggiDatiNodo();
+    const Coefficienti coefficienti = LeggiCoefficienti();
+    if (const QString rifiuto = TipologiaSenzaRiga(dati, coefficienti); !rifiuto.isEmpty()) {
+        ModuloTrevon::Beep();
+        ModuloTrevon::MsgBox(rifiuto, ModuloTrevon::Pulsanti::OK, ModuloTrevon::Icona::Critica,
+                             QStringLiteral("Controllo Dati"));
+        procedi = false;
+        return;
+    }
+    if (!RegistraNodo(*GenVerNodi, NumeroNodoCorrente(), *NodoCorrente, dati, coefficienti, ModuloTrevon::PiGreco,
+                      &CalcoloInCorso::Istanza().tipologie(), &CalcoloInCorso::Istanza().durate())) {
         ModuloTrevon::MsgBox(TestoTipoNonImplementato());
         procedi = false;
     }
@@ -62,10 +72,11 @@ void frmNodi::ScriviRelazione(const QString& numeroNodo, const QString& motivo)
     // Composed apart first: a composition that raises leaves the report box as it was. A joint
     // not verified shows that, and why when known, never figures that could read as a pass.
     SuperficieRegistrata composta;
-    if (motivo.isNull() && Relazione::NodoVerificato(*NodoCorrente))
+    const Normativa normativa = LeggiCoefficienti().normativa;
+    if (motivo.isNull() && Relazione::NodoVerificato(*NodoCorrente, normativa))
         Relazione::CreaRelVerNodi(composta, *NodoCorrente, numeroNodo, CoefficientiRelazione());
     else
-        Relazione::CreaRelNonVerificato(composta, numeroNodo, motivo);
+        Relazione::CreaRelNonVerificato(composta, numeroNodo, motivo, normativa);
 
     {
         SuperficieQTextEdit box(RichTextBox1);
@@ -95,7 +106,7 @@ void frmNodi::AvviaVerifica(bool& procedi)
         }
         const std::int16_t n = NumeroNodoCorrente();
         CalcoloInCorso::Istanza().DimenticaAvvisoLibreria();
-        esito = EseguiVerifica(*GenVerNodi, n);
+        esito = EseguiVerifica(*GenVerNodi, n, LeggiCoefficienti().normativa);
         if (!esito.tipoNoto) {
             ModuloTrevon::Beep();
             ModuloTrevon::MsgBox(TestoTipoNonImplementato());
@@ -141,6 +152,11 @@ void frmNodi::compilaTextDatiNodo(std::int16_t nn)
     txtReaz->clear();
     txtLapp->clear();
     txtMatAsta->clear();
+    {
+        const QSignalBlocker blocco(cmbDurataCarico);   // showing a joint changes nothing
+        cmbDurataCarico->setCurrentIndex(
+            (NodoCorrente ? CalcoloInCorso::Istanza().durate().Di(*NodoCorrente) : DurataCarico::Permanente) - 1);
+    }
     for (int i = 1; i <= NumAste; ++i) {
         const auto ii = static_cast<std::size_t>(i);
         ComboAsta[ii]->setCurrentIndex(0);

@@ -105,7 +105,8 @@ bool frmNodi::SezioneCorrente(std::vector<Relazione::SezioneRelazione>& sezioni)
 
 CoefficientiCalcolo frmNodi::CoefficientiRelazione() const
 {
-    return CoefficientiCalcolo(LeggiCoefficienti(), CalcoloInCorso::Istanza().tipologie());
+    return CoefficientiCalcolo(LeggiCoefficienti(), CalcoloInCorso::Istanza().tipologie(),
+                               CalcoloInCorso::Istanza().durate());
 }
 
 std::vector<Relazione::SezioneRelazione> frmNodi::SezioniComplete() const

@@ -53,6 +53,7 @@ DatiNodo frmNodi::LeggiDatiNodo() const
         d.misure[static_cast<std::size_t>(i - 1)] = txtMis[static_cast<std::size_t>(i)]->text();
     d.reazione = txtReaz->text();
     d.appoggio = txtLapp->text();
+    d.durata = cmbDurataCarico->currentIndex() + 1;
     for (int i = 1; i <= SSTab2->count() && i <= NumAste; ++i) {
         if (!SchedaDisponibile(i - 1))
             continue;
@@ -233,16 +234,9 @@ bool frmNodi::TastoPremuto(QObject* oggetto, int tasto, const QString& testo)
             return true;
         }
     }
-    for (int i = 1; i <= 3; ++i) {
-        QLineEdit* box = txtCoefCar[static_cast<std::size_t>(i)];
+    for (QLineEdit* box : BoxCoefficienti())
         if (oggetto == box)
             return virgola(box) || TastoCoefficiente(box, tasto);
-    }
-    for (int i = 1; i <= 6; ++i) {
-        QLineEdit* box = txtCoefMat[static_cast<std::size_t>(i)];
-        if (oggetto == box)
-            return virgola(box) || TastoCoefficiente(box, tasto);
-    }
     return false;
 }
 
@@ -256,14 +250,9 @@ bool frmNodi::eventFilter(QObject* oggetto, QEvent* evento)
         break;
     }
     case QEvent::FocusOut:
-        for (int i = 1; i <= 3; ++i) {
-            if (oggetto == txtCoefCar[static_cast<std::size_t>(i)])
-                CoefficienteLasciato(txtCoefCar[static_cast<std::size_t>(i)]);
-        }
-        for (int i = 1; i <= 6; ++i) {
-            if (oggetto == txtCoefMat[static_cast<std::size_t>(i)])
-                CoefficienteLasciato(txtCoefMat[static_cast<std::size_t>(i)]);
-        }
+        for (QLineEdit* box : BoxCoefficienti())
+            if (oggetto == box)
+                CoefficienteLasciato(box);
         break;
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:

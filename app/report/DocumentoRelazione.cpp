@@ -13,14 +13,15 @@ SezioneRelazione SezioneNodo(const clsNodo& nodo, int numero, const FonteCoeffic
     SezioneRelazione sezione;
     sezione.numero = numero;
     sezione.tipo = QString::fromStdString(nodo.TipoNodo).trimmed();
-    sezione.verificato = NodoVerificato(nodo);
+    sezione.verificato = NodoVerificato(nodo, coefficienti.normativa());
+    sezione.normativa = Normative::Titolo(coefficienti.normativa());
 
     QTextEdit box;   // never shown: the report is written as the editor writes it on screen
     SuperficieQTextEdit superficie(&box);
     if (sezione.verificato) {
         CreaRelVerNodi(superficie, nodo, QString::number(numero), coefficienti);
     } else {
-        CreaRelNonVerificato(superficie, QString::number(numero));
+        CreaRelNonVerificato(superficie, QString::number(numero), QString(), coefficienti.normativa());
     }
     sezione.documento.reset(box.document()->clone(nullptr));
     return sezione;

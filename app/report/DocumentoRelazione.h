@@ -17,6 +17,7 @@ struct SezioneRelazione {
     int numero = 0;                          // joint number in the register
     QString tipo;                            // joint type as stored, may be empty
     bool verificato = false;                 // the report, not the note
+    QString normativa;                       // the calculation's code, as page headers name it
     std::shared_ptr<QTextDocument> documento;
 };
 

@@ -25,8 +25,12 @@ namespace Relazione {
 
 namespace {
 
-const QString kProgramma =
-    QStringLiteral("Trevon-SL  \u2013  Verifica Unioni a Dente in Legno (DM 14/01/2008)");
+// The header's first line: the program and the code of the calculation.
+QString Programma(const SezioneRelazione& s)
+{
+    return QStringLiteral("Trevon-SL  \u2013  Verifica Unioni a Dente in Legno (") +
+           (s.normativa.isEmpty() ? Normative::Titolo(Normativa::NTC2008) : s.normativa) + QLatin1Char(')');
+}
 
 QFont FontPagina(bool grassetto)
 {
@@ -70,7 +74,7 @@ void DisegnaCornice(QPainter& p, const QRectF& area, const Cornice& c, const Sez
     const QRectF r1(area.left(), area.top(), area.width(), riga);
     const QRectF r2(area.left(), area.top() + riga, area.width(), riga);
     p.setFont(FontPagina(true));
-    p.drawText(r1, Qt::AlignLeft | Qt::AlignVCenter, kProgramma);
+    p.drawText(r1, Qt::AlignLeft | Qt::AlignVCenter, Programma(s));
     p.setFont(FontPagina(false));
     p.drawText(r1, Qt::AlignRight | Qt::AlignVCenter, data.toString(QStringLiteral("dd/MM/yyyy")));
     p.drawText(r2, Qt::AlignLeft | Qt::AlignVCenter, TitoloSezione(s));
@@ -207,9 +211,10 @@ bool EsportaPdf(const QString& percorso, const std::vector<SezioneRelazione>& se
 }
 
 bool EsportaRelazioneCompleta(const clsGenVerNodi& registro, const Coefficienti& coefficienti,
-                              const TipologieMateriali& tipologie, const QString& percorso, QString& errore)
+                              const TipologieMateriali& tipologie, const DurateCarico& durate, const QString& percorso,
+                              QString& errore)
 {
-    return EsportaPdf(percorso, SezioniCalcolo(registro, CoefficientiCalcolo(coefficienti, tipologie)), errore);
+    return EsportaPdf(percorso, SezioniCalcolo(registro, CoefficientiCalcolo(coefficienti, tipologie, durate)), errore);
 }
 
 }

@@ -29,6 +29,7 @@ bool EsportaPdf(const QString& percorso, const std::vector<SezioneRelazione>& se
 
 // The complete report of a calculation ("Relazione Completa") exported to a PDF.
 bool EsportaRelazioneCompleta(const clsGenVerNodi& registro, const Coefficienti& coefficienti,
-                              const TipologieMateriali& tipologie, const QString& percorso, QString& errore);
+                              const TipologieMateriali& tipologie, const DurateCarico& durate, const QString& percorso,
+                              QString& errore);
 
 }

@@ -30,21 +30,26 @@ void Corpo(SuperficieRelazione& box)
 
 // Clears the surface and writes the title. Every attribute is set: a composition that stopped
 // on an error may have left any of them.
-void Titolo(SuperficieRelazione& box, const QString& numeroNodo)
+// An NTC 2018 calculation names its code on the title line; an NTC 2008 one keeps the title
+// it always had.
+void Titolo(SuperficieRelazione& box, const QString& numeroNodo, Normativa normativa = Normativa::NTC2008)
 {
     box.Cancella();
     box.NomeFont(kTitolo);
     box.DimensioneFont(12);
     box.Grassetto(true);
     box.Sottolineato(false);
-    box.Accoda(QStringLiteral(" VERIFICA NODO N.") + numeroNodo + LF);
+    box.Accoda(QStringLiteral(" VERIFICA NODO N.") + numeroNodo +
+               (normativa == Normativa::NTC2018 ? QStringLiteral("   (") + Normative::Titolo(normativa) + QLatin1Char(')')
+                                                : QString()) +
+               LF);
 }
 }
 
 void CreaRelVerNodi(SuperficieRelazione& box, const clsNodo& nodo, const QString& numeroNodo,
                     const FonteCoefficienti& coefficienti)
 {
-    Titolo(box, numeroNodo);
+    Titolo(box, numeroNodo, coefficienti.normativa());
     Corpo(box);
     box.Accoda(QStringLiteral(" "));
     box.Sottolineato(true);
@@ -56,9 +61,10 @@ void CreaRelVerNodi(SuperficieRelazione& box, const clsNodo& nodo, const QString
         creaRelVerNodiCapriataDenteSemplice(box, nodo, coefficienti);
 }
 
-void CreaRelNonVerificato(SuperficieRelazione& box, const QString& numeroNodo, const QString& motivo)
+void CreaRelNonVerificato(SuperficieRelazione& box, const QString& numeroNodo, const QString& motivo,
+                          Normativa normativa)
 {
-    Titolo(box, numeroNodo);
+    Titolo(box, numeroNodo, normativa);
     Corpo(box);
     box.Accoda(QStringLiteral(" Nodo non verificato\n"));
     for (const QString& riga : motivo.split(LF, Qt::SkipEmptyParts))
@@ -73,9 +79,18 @@ void CreaRelValNorm(SuperficieRelazione& box, const clsNodo& nodo,
     box.Sottolineato(true);
     box.Accoda(QStringLiteral("Coefficienti Normativi:") + LF);
     box.Sottolineato(false);
+    const Normativa normativa = coefficienti.normativa();
+    if (normativa == Normativa::NTC2018)
+        box.Accoda(QStringLiteral(" Normativa: ") + Normative::Titolo(normativa) + QStringLiteral(" (Tab. 4.4.III colonna ") +
+                   QLatin1Char(coefficienti.colonnaGammaM()) + QStringLiteral(", Tab. 4.4.IV)") + LF);
     box.Accoda(QStringLiteral(" Classe di Servizio: ") + coefficienti.strClasse());
     box.Accoda(LF);
-    box.Accoda(QStringLiteral(" Kmod= ") + Fixed2(coefficienti.valKmod()) + LF);
+    // The load-duration class: always under NTC 2018; under NTC 2008 when it is not the
+    // permanent one the report always assumed.
+    const int durata = coefficienti.durataNodo(nodo);
+    if (normativa == Normativa::NTC2018 || durata != DurataCarico::Permanente)
+        box.Accoda(QStringLiteral(" Classe di Durata del Carico: ") + DurataCarico::Nome(durata) + LF);
+    box.Accoda(QStringLiteral(" Kmod= ") + Fixed2(coefficienti.kmodNodo(nodo)) + LF);
     // One γM when every bar has the same; otherwise the γM of each bar, the one its design
     // strengths were computed with.
     auto simbolo = [&box] {

@@ -21,7 +21,9 @@ void CreaRelVerNodi(SuperficieRelazione& box, const clsNodo& nodo, const QString
 
 // Clears the surface and writes the title and "Nodo non verificato", then, when given, the
 // reason (one line each): what a joint not verified shows instead of its checks.
-void CreaRelNonVerificato(SuperficieRelazione& box, const QString& numeroNodo, const QString& motivo = QString());
+// The title names the code as a verified joint's report does.
+void CreaRelNonVerificato(SuperficieRelazione& box, const QString& numeroNodo, const QString& motivo = QString(),
+                          Normativa normativa = Normativa::NTC2008);
 
 // Appends the normative coefficients section (γM of the joint's bar 1).
 void CreaRelValNorm(SuperficieRelazione& box, const clsNodo& nodo,

@@ -4,6 +4,7 @@
 #include "report/RelazioneComune.h"
 
 #include "calcolo/ControlliNodo.h"
+#include "calcolo/DettagliCostruttivi.h"
 #include "calcolo/TipiNodo.h"
 
 #include <array>
@@ -37,7 +38,13 @@ struct Faccia {
     float sigma;  // N/mm²
 };
 
-void BloccoFaccia(SuperficieRelazione& box, const QString& etichetta, int k, const Faccia& f)
+// The sign of a passed check: strictly less under NTC 2008, not greater under NTC 2018.
+QString Minore(Normativa normativa)
+{
+    return normativa == Normativa::NTC2018 ? QStringLiteral("  \u2264  ") : QStringLiteral("  <  ");
+}
+
+void BloccoFaccia(SuperficieRelazione& box, const QString& etichetta, int k, const Faccia& f, Normativa normativa)
 {
     const QString n = QString::number(k);
     box.Accoda(etichetta);
@@ -57,8 +64,8 @@ void BloccoFaccia(SuperficieRelazione& box, const QString& etichetta, int k, con
     box.Accoda(k16Spazi);
     Greca(box, "s");
     box.Accoda(QStringLiteral(" = ") + Right6(f.sigma) + QStringLiteral(" N/mmq"));
-    if (Verificato(f.sigma, f.fd)) {
-        box.Accoda(QStringLiteral("  <  fc"));
+    if (Verificato(f.sigma, f.fd, normativa)) {
+        box.Accoda(Minore(normativa) + QStringLiteral("fc"));
         Greca(box, "a");
         box.Accoda(n + QStringLiteral(",d") + LF);
     } else {
@@ -71,22 +78,64 @@ void BloccoFaccia(SuperficieRelazione& box, const QString& etichetta, int k, con
 // Heel shear and support checks share one shape: heading, stress, verdict against a strength
 // of the tie beam.
 void Controllo(SuperficieRelazione& box, const char* titolo, const char* lettera, float tensione,
-               float resistenza, const char* nomeResistenza)
+               float resistenza, const char* nomeResistenza, Normativa normativa, const QString& nota = QString())
 {
     box.Accoda(QStringLiteral(" "));
     box.Sottolineato(true);
     box.Accoda(QLatin1String(titolo) + LF);
+    if (!nota.isEmpty()) {
+        box.Sottolineato(false);
+        box.Accoda(nota + LF);
+        box.Sottolineato(true);
+    }
     box.Accoda(QStringLiteral(" "));
     box.Sottolineato(false);
     Greca(box, lettera);
     box.Accoda(QStringLiteral(" = "));
     box.Accoda(Right6(tensione) + QStringLiteral("N/mmq"));
-    if (Verificato(tensione, resistenza))
-        box.Accoda(QStringLiteral("  <  ") + QLatin1String(nomeResistenza) + LF);
+    if (Verificato(tensione, resistenza, normativa))
+        box.Accoda(Minore(normativa) + QLatin1String(nomeResistenza) + LF);
     else
         box.Accoda(QStringLiteral("  >  ") + QLatin1String(nomeResistenza) +
                    QStringLiteral(" -  NON VERIFICA") + LF);
     box.Accoda(LF);
+}
+
+QString Mm(float v) { return Fixed2(v).trimmed(); }
+
+// The notch depth limits of an NTC 2018 calculation, one line per notch.
+void DettagliIntaglio(SuperficieRelazione& box, const clsNodo& nodo)
+{
+    box.Accoda(QStringLiteral(" "));
+    box.Sottolineato(true);
+    box.Accoda(QStringLiteral("Dettagli Costruttivi (") + DettagliCostruttivi::Riferimento + QStringLiteral(")") + LF);
+    box.Sottolineato(false);
+    for (const DettagliCostruttivi::LimiteIntaglio& l : DettagliCostruttivi::LimitiIntaglio(nodo)) {
+        const QString regola = l.dueLati        ? QStringLiteral("h/6, intaglio su due lati")
+                               : l.gamma <= 50.0f ? QStringLiteral("h/4, \u03b3 = %1\u00b0 \u2264 50\u00b0").arg(Fixed2(l.gamma).trimmed())
+                               : l.gamma > 60.0f  ? QStringLiteral("h/6, \u03b3 = %1\u00b0 > 60\u00b0").arg(Fixed2(l.gamma).trimmed())
+                                                  : QStringLiteral("tra h/4 e h/6, \u03b3 = %1\u00b0").arg(Fixed2(l.gamma).trimmed());
+        const bool ok = Verificato(l.tv, l.tvMax, Normativa::NTC2018);
+        box.Accoda(QStringLiteral(" Profondità Intaglio: ") + l.simbolo + QStringLiteral(" = ") + Mm(l.tv) +
+                   QStringLiteral(" mm") + (ok ? Minore(Normativa::NTC2018) : QStringLiteral("  >  ")) +
+                   QStringLiteral("tv,max = ") + Mm(l.tvMax) + QStringLiteral(" mm  (") + regola +
+                   QStringLiteral("; h = ") + Mm(l.h) + QStringLiteral(" mm)") +
+                   (ok ? QString() : QStringLiteral("  -  NON VERIFICA")) + LF);
+    }
+    box.Accoda(LF);
+}
+
+// The heel length the NTC 2018 shear check counted.
+QString NotaLunghezzaEfficace(const clsNodo& nodo)
+{
+    const float otto = 8.0f * nodo.tv;
+    const float lvef = DettagliCostruttivi::LunghezzaEfficace(nodo.Lv, nodo.tv);
+    if (lvef < nodo.Lv)
+        return QStringLiteral(" lv,ef = min(Lv; 8\u00b7tv) = 8\u00b7tv = ") + Fixed2(lvef).trimmed() +
+               QStringLiteral(" cm  (Lv = ") + Fixed2(nodo.Lv).trimmed() + QStringLiteral(" cm ridotta; ") +
+               DettagliCostruttivi::Riferimento + QLatin1Char(')');
+    return QStringLiteral(" lv,ef = Lv = ") + Fixed2(lvef).trimmed() + QStringLiteral(" cm  (non supera 8\u00b7tv = ") +
+           Fixed2(otto).trimmed() + QStringLiteral(" cm)");
 }
 }
 
@@ -124,6 +173,10 @@ void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo
     }
     box.Accoda(LF);
 
+    const Normativa normativa = coefficienti.normativa();
+    if (normativa == Normativa::NTC2018)
+        DettagliIntaglio(box, nodo);
+
     CreaRelValNorm(box, nodo, coefficienti);
     CreaRelParamAste(box, nodo);
 
@@ -138,23 +191,24 @@ void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo
         box.Accoda(QStringLiteral(" Saetta di sinistra") + LF);
         box.Accoda(LF);
     }
-    BloccoFaccia(box, tipo->etichetteFacce[0], 1, {nodo.F1, nodo.Angolo1, nodo.fd1, nodo.tens1});
-    BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2, nodo.Angolo2, nodo.fd2, nodo.tens2});
+    BloccoFaccia(box, tipo->etichetteFacce[0], 1, {nodo.F1, nodo.Angolo1, nodo.fd1, nodo.tens1}, normativa);
+    BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2, nodo.Angolo2, nodo.fd2, nodo.tens2}, normativa);
     box.Accoda(LF);
 
     if (tipo->famiglia == FamigliaRelazione::CatenaPuntone) {
         const auto catena = nodo.Asta->Item(1);
-        Controllo(box, "Verifica a Taglio - tallone", "t", nodo.tau, catena->Res_Fvd, "fvd");
+        Controllo(box, "Verifica a Taglio - tallone", "t", nodo.tau, catena->Res_Fvd, "fvd", normativa,
+                  normativa == Normativa::NTC2018 ? NotaLunghezzaEfficace(nodo) : QString());
         if (nodo.ReazioneY != 0 && nodo.LunghezzaAppoggio != 0)
             Controllo(box, "Verifica Appoggio - Compressione Perpendicolare alla fibratura", "s",
-                      nodo.tens3, catena->Res_Fc90d, "fc90d");
+                      nodo.tens3, catena->Res_Fc90d, "fc90d", normativa);
     }
 
     if (monaco) {
         box.Accoda(QStringLiteral(" Saetta di destra") + LF);
         box.Accoda(LF);
-        BloccoFaccia(box, tipo->etichetteFacce[0], 1, {nodo.F1B, nodo.Angolo1B, nodo.fd1B, nodo.tens1B});
-        BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2B, nodo.Angolo2B, nodo.fd2B, nodo.tens2B});
+        BloccoFaccia(box, tipo->etichetteFacce[0], 1, {nodo.F1B, nodo.Angolo1B, nodo.fd1B, nodo.tens1B}, normativa);
+        BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2B, nodo.Angolo2B, nodo.fd2B, nodo.tens2B}, normativa);
         box.Accoda(LF);
     }
 }

@@ -248,6 +248,7 @@ bool ApriCalcoloDaFile(const QString& percorso)
 
     frmNodi* f = EditorNodi();
     calcolo().ImpostaTipologie(letto.tipologie);
+    calcolo().ImpostaDurate(apertura.durate);
     calcolo().ImpostaRegistro(apertura.registro);
     f->ImpostaCoefficienti(letto.coefficienti);
     f->MostraCalcoloAperto(letto.nodi.front());

@@ -50,7 +50,7 @@ FileCalcolo::Calcolo Esempio()
                            Asta("Rettangolare", 10, 15, 45, 20.125f, 24)}));
     c.nodi.push_back(Nodo("", {}));   // a joint added and never registered
     c.coefficienti.classeServizio = 2;
-    c.coefficienti.kmod = {0.6f, 0.8f, 0.5f};
+    c.coefficienti.kmod[1][0] = 0.8f;
     c.coefficienti.gammaM = {1.5f, 1.45f, 1.5f, 1.4f, 1.5f, 1.0f};
     return c;
 }
@@ -141,8 +141,8 @@ TEST(FileCalcolo, RoundTripKeepsEveryInputOfEachJointTypeAndTheCoefficients)
     EXPECT_EQ(letto.coefficienti.gammaM, originale.coefficienti.gammaM);
     // Writing what was read gives the same bytes; floats are stored in their short form.
     EXPECT_EQ(FileCalcolo::Scrivi(letto), dati);
-    EXPECT_TRUE(dati.contains("\"kmod\": [\n            0.6,\n            0.8,")) << dati.toStdString();
-    EXPECT_TRUE(dati.contains("\"versione\": 1"));
+    EXPECT_TRUE(dati.contains("\"kmod\": [\n            [\n                0.6,\n                0.7,")) << dati.toStdString();
+    EXPECT_TRUE(dati.contains("\"versione\": 2"));
     EXPECT_TRUE(QString::fromUtf8(dati).contains(QStringLiteral("C24 – abete")));
 }
 
@@ -166,14 +166,14 @@ TEST(FileCalcolo, BadFilesAreRefusedWithTheirReason)
         {"plain text", "Capriata di prova\n", "Il file non contiene un Calcolo di Trevon-SL."},
         {"other JSON", "{\"nome\": \"x\"}", "Il file non contiene un Calcolo di Trevon-SL."},
         {"truncated", buono.left(buono.size() / 2), "Il file è danneggiato o incompleto"},
-        {"illegal number", QByteArray(buono).replace("\"versione\": 1", "\"versione\": -x"),
+        {"illegal number", QByteArray(buono).replace("\"versione\": 2", "\"versione\": -x"),
          "Il file è danneggiato o incompleto (errore al carattere"},
         {"a huge type name is quoted short",
          Modificato(SuNodo(2, [](QJsonObject& n) { n[QStringLiteral("tipo")] = QString(1000000, QLatin1Char('T')); })),
          "Nodo N.2: tipo di nodo sconosciuto \"TTTTTTTTTT"},
         {"last byte missing", buono.left(buono.trimmed().size() - 1), "Il file è danneggiato o incompleto"},
-        {"newer version", Modificato([](QJsonObject& r) { r[QStringLiteral("versione")] = 2; }),
-         "versione più recente di Trevon-SL (formato 2"},
+        {"newer version", Modificato([](QJsonObject& r) { r[QStringLiteral("versione")] = 3; }),
+         "versione più recente di Trevon-SL (formato 3"},
         {"version zero", Modificato([](QJsonObject& r) { r[QStringLiteral("versione")] = 0; }),
          "\"versione\" deve essere un numero intero"},
         {"version as text", Modificato([](QJsonObject& r) { r[QStringLiteral("versione")] = QStringLiteral("1"); }),

@@ -229,7 +229,7 @@ TEST_F(CalcoloTest, RefusedFilesLeaveTheCalculationInMemoryUntouched)
         {"missing file", QByteArray(), "Il file non può essere letto"},
         {"not a calculation", "<html></html>", "Il file non contiene un Calcolo di Trevon-SL."},
         {"truncated", buono.left(buono.size() - 40), "Il file è danneggiato o incompleto"},
-        {"newer version", QByteArray(buono).replace("\"versione\": 1", "\"versione\": 7"), "versione più recente"},
+        {"newer version", QByteArray(buono).replace("\"versione\": 2", "\"versione\": 7"), "versione più recente"},
         {"negative section", QByteArray(buono).replace("\"Base\": 10", "\"Base\": -10"), "deve essere maggiore di 0"},
         {"unknown type", QByteArray(buono).replace("Catena Puntone a Dente", "Catena Puntone a Dente Doppio"),
          "tipo di nodo sconosciuto"},

@@ -2,6 +2,7 @@
 // Test surroundings of the joint editor: recorded message boxes and beeps, a temporary
 // materials archive on the "cnMateriali" connection, and key presses.
 #include "TastiProva.h"
+#include "calcolo/Coefficienti.h"
 #include "editor/frmNodi.h"
 #include "shell/ModuloTrevon.h"
 
@@ -116,7 +117,13 @@ inline QString NomeFocus(const QWidget& finestra)
 class EditorTest : public ::testing::Test {
 protected:
     // Shown, as the user sees it: a hidden box never takes the focus.
-    EditorTest() { f->show(); }
+    // These tests were written for NTC 2008 calculations, an explicit choice since NTC 2018 is
+    // the default of a new one.
+    EditorTest()
+    {
+        f->ImpostaCoefficienti(Coefficienti{});
+        f->show();
+    }
 
     void TearDown() override
     {

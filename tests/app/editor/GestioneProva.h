@@ -4,6 +4,7 @@
 // message boxes answered from a queue.
 #include "AmbienteEditor.h"
 #include "AvvisiProva.h"
+#include "calcolo/Coefficienti.h"
 
 #include "shell/GestioneCalcolo.h"
 #include "shell/GestioneNodi.h"
@@ -29,6 +30,9 @@ protected:
         ModuloTrevon::AvviaGestioneNodi();
         f = ModuloTrevon::EditorAperto();
         ASSERT_NE(f, nullptr);
+        // These tests were written for NTC 2008 calculations, an explicit choice since NTC 2018
+        // is the default of a new one.
+        f->ImpostaCoefficienti(Coefficienti{});
     }
 
     void TearDown() override
@@ -119,6 +123,9 @@ protected:
         ModuloTrevon::AvviaGestioneNodi();
         f = ModuloTrevon::EditorAperto();
         ASSERT_NE(f, nullptr);
+        // These tests were written for NTC 2008 calculations, an explicit choice since NTC 2018
+        // is the default of a new one.
+        f->ImpostaCoefficienti(Coefficienti{});
     }
 
     // Closes the editor answering No to the save prompt when it comes, then "Avvia" again.
