@@ -5,7 +5,7 @@
 -- Strengths and moduli in N/mm2, density in kg/m3. The words "Legno Massiccio" and
 -- "Legno Lamellare" in Descrizione name the timber type; Tipologia states it: the row of the
 -- partial-factor table (1 solid timber, 2 glued laminated timber, 3 particle or fibre boards,
--- 4 plywood and OSB) whose gamma_M applies to the material.
+-- 4 plywood and OSB, 5 cross-laminated timber, CLT) whose gamma_M applies to the material.
 
 CREATE TABLE Legno (
     Numero      INTEGER PRIMARY KEY CHECK (Numero > 0),  -- material number, bars refer to it
@@ -22,7 +22,7 @@ CREATE TABLE Legno (
     E90mean     REAL,                                    -- mean modulus perpendicular to grain, N/mm2
     Gmean       REAL,                                    -- mean shear modulus, N/mm2
     rok         REAL,                                    -- characteristic density, kg/m3
-    Tipologia   INTEGER CHECK (Tipologia BETWEEN 1 AND 4)  -- timber type: row of the partial-factor table
+    Tipologia   INTEGER CHECK (Tipologia BETWEEN 1 AND 5)  -- timber type: row of the partial-factor table
 );
 
 

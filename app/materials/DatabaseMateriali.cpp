@@ -140,6 +140,44 @@ void AggiungiTipologia(const QSqlDatabase& db)
         scrittura.rollback();
 }
 
+// An archive made when the types stopped at 4 refuses the CLT type (5) by its CHECK: the
+// table is made again with the wider range, every column and value kept. An archive that
+// cannot be written keeps the old range (a CLT type then cannot be saved in it).
+void AmpliaTipologie(const QSqlDatabase& db)
+{
+    const QString vecchio = QStringLiteral("BETWEEN 1 AND 4");
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = 'Legno'")) || !q.next())
+        return;
+    const QString crea = q.value(0).toString();
+    if (!crea.contains(vecchio, Qt::CaseInsensitive))
+        return;
+    q.finish();
+    QStringList colonne;
+    QSqlQuery info(db);
+    if (!info.exec(QStringLiteral("PRAGMA table_info(Legno)")))
+        return;
+    while (info.next())
+        colonne << QLatin1Char('"') + info.value(1).toString().replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                       QLatin1Char('"');
+    info.finish();
+    QString nuova = crea;
+    nuova.replace(vecchio, QStringLiteral("BETWEEN 1 AND %1").arg(Tipologia::Massima), Qt::CaseInsensitive);
+    const QString elenco = colonne.join(QStringLiteral(", "));
+    QSqlDatabase scrittura = db;
+    if (!scrittura.transaction())
+        return;
+    QSqlQuery u(db);
+    const bool ok = u.exec(QStringLiteral("ALTER TABLE Legno RENAME TO Legno_tipologie_1_4")) && u.exec(nuova) &&
+                    u.exec(QStringLiteral("INSERT INTO Legno (%1) SELECT %1 FROM Legno_tipologie_1_4").arg(elenco)) &&
+                    u.exec(QStringLiteral("DROP TABLE Legno_tipologie_1_4"));
+    u.finish();
+    if (ok)
+        scrittura.commit();
+    else
+        scrittura.rollback();
+}
+
 // The template opens read-only and holds table Legno.
 bool modelloUtilizzabile(const QString& percorso, QString& errore)
 {
@@ -302,8 +340,10 @@ void ApriDatabaseMateriali()
             errore = QStringLiteral("Percorso del database dei materiali non definito.");
         else if (!db.open())
             errore = frasePerErrore(db.lastError());
-        else if (verificaArchivio(db, errore))
+        else if (verificaArchivio(db, errore)) {
             AggiungiTipologia(db);
+            AmpliaTipologie(db);
+        }
     }
     if (errore.isEmpty())
         return;

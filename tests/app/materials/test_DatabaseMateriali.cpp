@@ -395,6 +395,35 @@ TEST_F(Provisioning, AnOlderArchiveGetsTheTimberTypeColumnWithItsDataUntouched)
     EXPECT_EQ(m.Valore(QStringLiteral("Fc90k")), 8.0f);
 }
 
+// An archive whose type column stopped at 4 takes the CLT type (5) once opened, every value kept.
+TEST_F(Provisioning, AnArchiveWithTypesUpToFourAcceptsCltOnceOpened)
+{
+    ASSERT_TRUE(QDir().mkpath(dati));
+    EseguiSuFile(archivio, QStringLiteral("CREATE TABLE Legno (Numero INTEGER PRIMARY KEY CHECK (Numero > 0), Classe TEXT, "
+                                          "Descrizione TEXT, Fmk REAL, Ft0k REAL, Ft90k REAL, Fc0k REAL, Fc90k REAL, "
+                                          "Fvk REAL, E0mean REAL, E05 REAL, E90mean REAL, Gmean REAL, rok REAL, "
+                                          "Tipologia INTEGER CHECK (Tipologia BETWEEN 1 AND 4))"));
+    EseguiSuFile(archivio, QStringLiteral("INSERT INTO Legno VALUES (1, 'C24', 'Legno Massiccio C24', 24, 14.5, 0.4, 21, "
+                                          "2.5, 4, 11000, 7400, 370, 690, 350, 1), (2, 'CL24h', 'Pannello X', 24, "
+                                          "14, 0.4, 21, 2.5, 4, 11600, 9700, 370, 650, 350, NULL)"));
+    const QString tutte = QStringLiteral("SELECT Numero || '|' || Classe || '|' || Descrizione || '|' || Fc0k || '|' || "
+                                         "ifnull(Tipologia, 0) FROM Legno ORDER BY Numero");
+    const QVariantList prima = EseguiSuFile(archivio, tutte);
+    {
+        AvvisiProva nessunAvviso;
+        DatabaseMateriali::InizializzaDatabaseMateriali();
+    }
+    ASSERT_FALSE(DatabaseMateriali::PercorsoDatabase.isEmpty());
+    EXPECT_EQ(EseguiSuFile(archivio, tutte), prima);
+    EseguiSuFile(archivio, QStringLiteral("UPDATE Legno SET Tipologia = 5 WHERE Numero = 2"));
+    MaterialeAsta m;
+    QString errore;
+    ASSERT_TRUE(DatabaseMateriali::LeggiMateriale(2, m, errore)) << errore.toStdString();
+    EXPECT_EQ(m.tipologia, Tipologia::CLT);
+    EXPECT_EQ(EseguiSuFile(archivio, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name LIKE 'Legno_%'")),
+              QVariantList({0}));
+}
+
 // A damaged template is found before it is copied: no damaged archive is made from it.
 TEST_F(Provisioning, ADamagedTemplateIsNotCopied)
 {
