@@ -112,7 +112,7 @@ void disegnaTitolo(QPainter& p, int indice) {
 }
 
 void disegnaSottotitolo(QPainter& p) {
-    const QString testo = QString::fromUtf8("Verifica unioni a dente \u2014 NTC 2008");
+    const QString testo = QString::fromUtf8("Verifica unioni a dente \u2014 NTC 2018 e NTC 2008");
     const double disponibile = Larghezza - 6 - xTesto;
     int pixel = 11;
     QFont f = caratteri(pixel, false);

@@ -379,3 +379,25 @@ TEST_F(RelazioniTest, AnExportStoppedByTheSystemIsToldAndLeavesNoFile)
     EXPECT_FALSE(QFile::exists(scelto));
     EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden), QStringList()) << "no temporary file either";
 }
+
+// The page header names the calculation's code; an NTC 2018 report states its depth check.
+TEST_F(RelazioniTest, PageHeaderNamesTheCodeOfTheCalculation)
+{
+    CatenaPuntone();
+    f->Command8->click();
+    ASSERT_TRUE(Presi().empty());
+    QTemporaryDir cartella;
+    for (Normativa n : {Normativa::NTC2008, Normativa::NTC2018}) {
+        SCOPED_TRACE(Normative::Nome(n).toStdString());
+        const QString percorso = cartella.filePath(Normative::Nome(n) + QStringLiteral(".pdf"));
+        QString errore;
+        ASSERT_TRUE(Relazione::EsportaRelazioneCompleta(*ModuloTrevon::GenVerNodi, Coefficienti::Predefiniti(n), {}, {},
+                                                        percorso, errore))
+            << errore.toStdString();
+        const QString p = Semplice(PagineTestoPdf(percorso).value(0));
+        EXPECT_TRUE(p.contains(QStringLiteral("Verifica Unioni a Dente in Legno (") + Normative::Titolo(n) + QLatin1Char(')')))
+            << p.toStdString();
+        EXPECT_EQ(p.contains(QStringLiteral("Dettagli Costruttivi (DIN EN 1995-1-1/NA, NCI NA.12.1)")),
+                  n == Normativa::NTC2018);
+    }
+}
