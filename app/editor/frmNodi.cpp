@@ -415,7 +415,7 @@ QWidget* frmNodi::CreaSchedaCoefficienti()
     rigaNormativa->addWidget(lblNorm);
     rigaNormativa->addWidget(cmbNormativa);
     rigaNormativa->addStretch(1);
-    colonna->addLayout(rigaNormativa);
+    colonna->insertLayout(0, rigaNormativa);
 
     auto* coefficienti = nominato(
         new QGroupBox(QStringLiteral("Coefficienti Normativa per Resistenza di Calcolo Aste Capriata"), scheda),
