@@ -4,8 +4,6 @@
 
 namespace {
 const char* const classi[4] = {"", "1: T=20\u00b0C  U<65%", "2: U>85% x  poche settimane", "3: U>85%"};
-const char* const predefinitiKmod[4] = {"", "0,60", "0,60", "0,50"};
-const char* const predefinitiGammaM[7] = {"", "1,50", "1,45", "1,50", "1,40", "1,50", "1,00"};
 const char* const durate[6] = {"", "Permanente", "Lunga durata", "Media durata", "Breve durata", "Istantanea"};
 
 // Table 4.4.IV for solid timber, glulam, LVL and plywood. The two codes differ in the
@@ -133,12 +131,3 @@ QString Coefficienti::TestoClasse(int classe)
     return classe >= 1 && classe <= 3 ? QString::fromUtf8(classi[classe]) : QString();
 }
 
-QString Coefficienti::TestoPredefinitoKmod(int i)
-{
-    return i >= 1 && i <= 3 ? QString::fromLatin1(predefinitiKmod[i]) : QString();
-}
-
-QString Coefficienti::TestoPredefinitoGammaM(int i)
-{
-    return i >= 1 && i <= 6 ? QString::fromLatin1(predefinitiGammaM[i]) : QString();
-}

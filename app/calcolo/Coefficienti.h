@@ -54,8 +54,6 @@ struct Coefficienti {
     QString strClasse() const;                      // caption of the service class
 
     static QString TestoClasse(int classe);         // caption of service class 1..3
-    static QString TestoPredefinitoKmod(int i);     // NTC 2008 default text of permanent kmod i, 1..3 ("0,60")
-    static QString TestoPredefinitoGammaM(int i);   // NTC 2008 default text of γM row i, 1..6 ("1,50")
 
     bool operator==(const Coefficienti& o) const
     {

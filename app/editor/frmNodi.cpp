@@ -439,7 +439,6 @@ QWidget* frmNodi::CreaSchedaCoefficienti()
                                  tabKmod),
                       i + 1, 0);
         txtCoefCar[ii] = campoNumerico(tabKmod, indice("txtCoefCar", i));
-        txtCoefCar[ii]->setText(Coefficienti::TestoPredefinitoKmod(i));
         gk->addWidget(txtCoefCar[ii], i + 1, 1);
         for (int d = 2; d <= DurataCarico::Istantanea; ++d) {
             txtKmod[ii][static_cast<std::size_t>(d)] =
@@ -488,7 +487,6 @@ QWidget* frmNodi::CreaSchedaCoefficienti()
         if (i == 6)
             gm->addWidget(lblSle, riga - 1, 0);
         txtCoefMat[ii] = campoNumerico(tabGM, indice("txtCoefMat", i));
-        txtCoefMat[ii]->setText(Coefficienti::TestoPredefinitoGammaM(i));
         lblCoefMat[ii] = nominato(new QLabel(i <= righe.size() ? righe.at(i - 1) : QString(), tabGM), indice("lblCoefMat", i));
         puntiCoefMat[ii] = new PuntiGuida(tabGM);
         gm->addWidget(lblCoefMat[ii], riga, 0);

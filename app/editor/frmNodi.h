@@ -80,8 +80,6 @@ public:
     float valKmod() const;                          // kmod of the selected service class
     float valGM(const QString& DescrMat) const;     // γM recognised from the description
     QString strClasse() const;                      // caption of the selected service class
-    static QString TestoPredefinitoCoefCar(int i);  // default of txtCoefCar(i), 1..3
-    static QString TestoPredefinitoCoefMat(int i);  // default of txtCoefMat(i), 1..6
     // The calculation's coefficients become those of the boxes (each change of a box).
     void PubblicaCoefficienti();
 

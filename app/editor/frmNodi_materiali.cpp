@@ -36,9 +36,7 @@ void aggiungiRiga(QTreeWidget* lista, const QString& etichetta, const QString& v
 
 }  // namespace
 
-QString frmNodi::TestoPredefinitoCoefCar(int i) { return Coefficienti::TestoPredefinitoKmod(i); }
 
-QString frmNodi::TestoPredefinitoCoefMat(int i) { return Coefficienti::TestoPredefinitoGammaM(i); }
 
 void frmNodi::CaricaDatiMat(QTreeWidget* listW, int nMat)
 {

@@ -41,6 +41,18 @@ AperturaCalcolo Verifica(const FileCalcolo::Calcolo& c)
                            piGreco);
 }
 
+// A change of a file's first joint.
+std::function<void(QJsonObject&)> SuPrimoNodo(std::function<void(QJsonObject&)> modifica)
+{
+    return [modifica](QJsonObject& radice) {
+        QJsonArray nodi = radice[QStringLiteral("nodi")].toArray();
+        QJsonObject n = nodi[0].toObject();
+        modifica(n);
+        nodi[0] = n;
+        radice[QStringLiteral("nodi")] = nodi;
+    };
+}
+
 const clsNodo& Primo(const AperturaCalcolo& a) { return *a.registro->Nodi->Item(1); }
 
 std::vector<ControlloNodo> Controlli(const AperturaCalcolo& a, Normativa n) { return ControlliNodo(Primo(a), n); }
@@ -236,18 +248,10 @@ TEST(Normativa, FilesKeepTheCodeTheTablesAndTheLoadClasses)
          },
          "la colonna B dei coefficienti γM esiste solo nella NTC 2018."},
         {"unknown load class",
-         [](QJsonObject& r) {
-             QJsonArray nodi = r[QStringLiteral("nodi")].toArray();
-             QJsonObject n = nodi[0].toObject();
-             n[QStringLiteral("durataCarico")] = QStringLiteral("Eterna");
-             nodi[0] = n;
-             r[QStringLiteral("nodi")] = nodi;
-         },
+         SuPrimoNodo([](QJsonObject& n) { n[QStringLiteral("durataCarico")] = QStringLiteral("Eterna"); }),
          "Nodo N.1: classe di durata del carico sconosciuta \"Eterna\""},
         {"CLT under 2008",
-         [](QJsonObject& r) {
-             QJsonArray nodi = r[QStringLiteral("nodi")].toArray();
-             QJsonObject n = nodi[0].toObject();
+         SuPrimoNodo([](QJsonObject& n) {
              QJsonArray aste = n[QStringLiteral("aste")].toArray();
              QJsonObject a = aste[1].toObject();
              QJsonObject m = a[QStringLiteral("materiale")].toObject();
@@ -255,9 +259,7 @@ TEST(Normativa, FilesKeepTheCodeTheTablesAndTheLoadClasses)
              a[QStringLiteral("materiale")] = m;
              aste[1] = a;
              n[QStringLiteral("aste")] = aste;
-             nodi[0] = n;
-             r[QStringLiteral("nodi")] = nodi;
-         },
+         }),
          "Nodo N.1, Asta N.2: il materiale è di Tipologia \"Pannelli di tavole incollate a strati incrociati (CLT)\", "
          "che la NTC 2008 non prevede."},
     };
