@@ -4,7 +4,9 @@
 #include "calcolo/ScritturaFile.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Trevon-SL"));
     QApplication::setOrganizationName(QStringLiteral("QOR"));
     QStandardPaths::setTestModeEnabled(true);
+    // ctest runs every case in its own process, side by side: each gets settings of its own,
+    // so one case's last folder or column widths never reach another.
+    QTemporaryDir impostazioni;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, impostazioni.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, impostazioni.path());
     // A box no test expects must fail that test, never wait for a click.
     ModuloTrevon::ImpostaRisponditore(RispostaInattesa);
     ModuloTrevon::ImpostaBeep([] {});
