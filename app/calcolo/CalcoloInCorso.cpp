@@ -30,6 +30,7 @@ void CalcoloInCorso::Nuovo()
     registro = NuovoRegistro();
     corrente.reset();
     durate_.Cancella();
+    progetto_ = {};
     DimenticaFile();
     emit registroCambiato();
 }
@@ -88,6 +89,7 @@ FileCalcolo::Calcolo CalcoloInCorso::Dati() const
     c.coefficienti = coefficienti_;
     c.tipologie = tipologie_;
     c.durate = durate_;
+    c.progetto = progetto_;
     return c;
 }
 

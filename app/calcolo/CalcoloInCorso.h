@@ -62,6 +62,10 @@ public:
     const DurateCarico& durate() const { return durate_; }
     void ImpostaDurate(const DurateCarico& d) { durate_ = d; }
 
+    // The project's data, printed on the complete report's cover and page headers.
+    const DatiProgetto& progetto() const { return progetto_; }
+    void ImpostaProgetto(const DatiProgetto& p) { progetto_ = p; }
+
     QString Percorso() const { return percorso_; }
     // The calculation as a file holds it.
     FileCalcolo::Calcolo Dati() const;
@@ -86,6 +90,7 @@ private:
     Coefficienti coefficienti_ = Coefficienti::Predefiniti(Normativa::NTC2018);
     TipologieMateriali tipologie_;
     DurateCarico durate_;
+    DatiProgetto progetto_;
     bool silenzioso_ = false;   // the library's messages are not shown (recomputing)
     QString percorso_;
     QByteArray salvato_;

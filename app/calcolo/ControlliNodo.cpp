@@ -5,6 +5,7 @@
 #include "calcolo/TipiNodo.h"
 
 #include <cmath>
+#include <limits>
 
 bool Verificato(float sollecitazione, float resistenza, Normativa normativa)
 {
@@ -40,6 +41,22 @@ std::vector<ControlloNodo> ControlliNodo(const clsNodo& nodo, Normativa normativ
     if (monaco)
         facce(QStringLiteral("Saetta di destra, "), nodo.tens1B, nodo.fd1B, nodo.tens2B, nodo.fd2B);
     return controlli;
+}
+
+double Eta(const ControlloNodo& c)
+{
+    if (!(c.resistenza > 0.0f))
+        return std::numeric_limits<double>::infinity();
+    return 100.0 * static_cast<double>(c.sollecitazione) / static_cast<double>(c.resistenza);
+}
+
+int Determinante(const std::vector<ControlloNodo>& controlli)
+{
+    int migliore = -1;
+    for (std::size_t i = 0; i < controlli.size(); ++i)
+        if (migliore < 0 || Eta(controlli[i]) > Eta(controlli[static_cast<std::size_t>(migliore)]))
+            migliore = static_cast<int>(i);
+    return migliore;
 }
 
 QString RisultatoNonValido(const clsNodo& nodo)

@@ -25,6 +25,13 @@ bool Verificato(float sollecitazione, float resistenza, Normativa normativa = No
 // the notch depth limits come first.
 std::vector<ControlloNodo> ControlliNodo(const clsNodo& nodo, Normativa normativa = Normativa::NTC2008);
 
+// Utilisation of a check: stress / strength in percent; infinite for a strength that is not
+// positive.
+double Eta(const ControlloNodo& c);
+
+// The governing check: the one of highest utilisation (the first of equal ones); -1 for none.
+int Determinante(const std::vector<ControlloNodo>& controlli);
+
 // The first face force, or stress or strength of the joint's checks, that is negative or not
 // finite, named with its value ("Intaglio SX compressione inclinata F1: la tensione risulta
 // -10,81 N/mm²"); empty when every one is valid.

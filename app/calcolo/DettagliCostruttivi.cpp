@@ -8,15 +8,14 @@ namespace DettagliCostruttivi {
 
 namespace {
 
-// Depth of a bar's section, cm: the height of a rectangle, the diameter of a circle.
+double Angolo(const clsNodo& nodo, int k) { return static_cast<double>(nodo.Asta->Item(k)->Angolo); }
+
+}  // namespace
+
 double Profondita(const clsAsta& a)
 {
     return QString::fromStdString(a.TipoSezione).trimmed() == QStringLiteral("Circolare") ? 2.0 * static_cast<double>(a.Base) : static_cast<double>(a.Altezza);
 }
-
-double Angolo(const clsNodo& nodo, int k) { return static_cast<double>(nodo.Asta->Item(k)->Angolo); }
-
-}  // namespace
 
 double ProfonditaMassima(double h, double gamma, bool dueLati)
 {

@@ -28,6 +28,10 @@ struct LimiteIntaglio {
 // no known type or without its bars.
 std::vector<LimiteIntaglio> LimitiIntaglio(const clsNodo& nodo);
 
+// Depth of a bar's section in the plane of the truss, cm: the height of a rectangle, the
+// diameter of a circle.
+double Profondita(const clsAsta& a);
+
 // The largest depth for a notch in a member of depth h at angle γ (degrees), same unit as h.
 double ProfonditaMassima(double h, double gamma, bool dueLati);
 

@@ -319,6 +319,10 @@ QByteArray Scrivi(const Calcolo& calcolo)
     radice.insert(QStringLiteral("formato"), Formato);
     radice.insert(QStringLiteral("versione"), Versione);
     radice.insert(QStringLiteral("normativa"), Normative::Nome(c.normativa));
+    QJsonObject progetto;
+    for (const DatiProgetto::Campo& campo : DatiProgetto::Campi())
+        progetto.insert(QLatin1String(campo.chiave), calcolo.progetto.*campo.membro);
+    radice.insert(QStringLiteral("progetto"), progetto);
     radice.insert(QStringLiteral("coefficienti"), coefficienti);
     radice.insert(QStringLiteral("nodi"), nodi);
     return QJsonDocument(radice).toJson(QJsonDocument::Indented);
@@ -456,6 +460,25 @@ Lettura Leggi(const QByteArray& dati)
                                                          "dall'intervallo ammesso: da 1 a 2.")
                                               .arg(Numeri::Testo(v))
                                               .arg(i + 1));
+        }
+
+        if (radice.contains(QStringLiteral("progetto"))) {
+            const QJsonValue v = radice.value(QStringLiteral("progetto"));
+            if (!v.isObject())
+                throw Rifiuto(QStringLiteral("I dati del progetto non sono leggibili."));
+            const QJsonObject o = v.toObject();
+            const QString doveProgetto = QStringLiteral("Dati Progetto: ");
+            for (const DatiProgetto::Campo& campo : DatiProgetto::Campi()) {
+                if (!o.contains(QLatin1String(campo.chiave)))
+                    continue;
+                const QString testo = Testo(o, campo.chiave, doveProgetto);
+                const int massimo = campo.membro == &DatiProgetto::note ? DatiProgetto::MassimoNote : DatiProgetto::MassimoCampo;
+                if (testo.size() > massimo)
+                    throw Rifiuto(doveProgetto + QStringLiteral("il valore \"%1\" supera i %2 caratteri.")
+                                                     .arg(QLatin1String(campo.chiave))
+                                                     .arg(massimo));
+                calcolo.progetto.*campo.membro = testo;
+            }
         }
 
         const QJsonValue nodi = Campo(radice, "nodi", dove);

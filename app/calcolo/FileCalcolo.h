@@ -1,5 +1,6 @@
 #pragma once
 #include "calcolo/Coefficienti.h"
+#include "calcolo/DatiProgetto.h"
 #include "calcolo/DurateCarico.h"
 #include "calcolo/TipologieMateriali.h"
 
@@ -33,6 +34,7 @@ struct Calcolo {
     Coefficienti coefficienti;
     TipologieMateriali tipologie;                 // timber type of each bar's material
     DurateCarico durate;                          // load-duration class of each joint
+    DatiProgetto progetto;                        // the project's data ("progetto"; absent: empty)
 };
 
 struct Lettura {

@@ -75,6 +75,12 @@ QJsonValue Valore(float v)
     return std::isfinite(v) ? QJsonValue(FileCalcolo::PerJson(v)) : QJsonValue(QJsonValue::Null);
 }
 
+// A utilisation, percent with one decimal as the report prints it; null when not finite.
+QJsonValue ValoreEta(double v)
+{
+    return std::isfinite(v) ? QJsonValue(std::round(v * 10.0) / 10.0) : QJsonValue(QJsonValue::Null);
+}
+
 }  // namespace
 
 bool Richiesta(const QStringList& argomenti)
@@ -164,14 +170,21 @@ int Esegui(const QStringList& argomenti, QTextStream& out, QTextStream& err, con
             messaggio = messaggi[n].join(LF);
         } else {
             bool tutte = true;
-            for (const ControlloNodo& c : ControlliNodo(nodo, letto.coefficienti.normativa)) {
+            const std::vector<ControlloNodo> controlli = ControlliNodo(nodo, letto.coefficienti.normativa);
+            for (const ControlloNodo& c : controlli) {
                 QJsonObject j;
                 j.insert(QStringLiteral("nome"), c.nome);
                 j.insert(QStringLiteral("sollecitazione"), Valore(c.sollecitazione));
                 j.insert(QStringLiteral("resistenza"), Valore(c.resistenza));
+                j.insert(QStringLiteral("eta"), ValoreEta(Eta(c)));
                 j.insert(QStringLiteral("esito"), c.esito);
                 verifiche.append(j);
                 tutte = tutte && c.esito;
+            }
+            if (const int d = Determinante(controlli); d >= 0) {
+                const ControlloNodo& c = controlli[static_cast<std::size_t>(d)];
+                o.insert(QStringLiteral("determinante"),
+                         QJsonObject{{QStringLiteral("nome"), c.nome}, {QStringLiteral("eta"), ValoreEta(Eta(c))}});
             }
             testoEsito = tutte ? QStringLiteral("VERIFICA") : QStringLiteral("NON VERIFICA");
             messaggio = messaggi[n].join(LF);
@@ -206,7 +219,7 @@ int Esegui(const QStringList& argomenti, QTextStream& out, QTextStream& err, con
         }
     }
     if (!arg.pdf.isEmpty()) {
-        if (!pdf || !pdf(*registro, letto.coefficienti, letto.tipologie, apertura.durate, arg.pdf, errore)) {
+        if (!pdf || !pdf(*registro, letto.coefficienti, letto.tipologie, apertura.durate, letto.progetto, arg.pdf, errore)) {
             err << QStringLiteral("Impossibile scrivere la relazione nel file:") << LF << arg.pdf << LF << errore << LF;
             err.flush();
             return Rifiutato;

@@ -1,5 +1,6 @@
 #pragma once
 #include "calcolo/Coefficienti.h"
+#include "calcolo/DatiProgetto.h"
 #include "calcolo/DurateCarico.h"
 #include "calcolo/TipologieMateriali.h"
 
@@ -32,6 +33,7 @@ QString Uso();   // the usage text of --help
 // Writes the complete report of the register to a PDF; false with the reason in errore.
 using ScrittorePdf = std::function<bool(const clsGenVerNodi& registro, const Coefficienti& coefficienti,
                                         const TipologieMateriali& tipologie, const DurateCarico& durate,
+                                        const DatiProgetto& progetto,
                                         const QString& percorso, QString& errore)>;
 
 // Runs the command line; the exit status. out takes the JSON of "--json -" and the usage,

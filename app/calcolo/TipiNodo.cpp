@@ -39,7 +39,8 @@ std::vector<TipoNodo> CreaTipi()
          0, {2}, {2},
          2, &clsGenVerNodi::VerNodoMPMSDS, FamigliaRelazione::Monaco,
          {QStringLiteral(" Intaglio INF: "), QStringLiteral(" Intaglio SUP: ")},
-         QStringLiteral(":/editor/TipoMonacoSaette.svg"), QStringLiteral(":/editor/DisegnoMonacoSaette.svg")},
+         QStringLiteral(":/editor/TipoMonacoSaette.svg"), QStringLiteral(":/editor/DisegnoMonacoSaette.svg"),
+         true},
     };
 }
 

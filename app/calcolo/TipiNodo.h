@@ -37,6 +37,7 @@ struct TipoNodo {
     std::array<QString, 2> etichetteFacce;   // report labels of faces 1 and 2
     QString immagineTipo;                // picture in the type picker (resource path)
     QString disegno;                     // drawing shown while the type is selected
+    bool asteDalBasso = false;           // king post: the inclined bars come from below (struts)
 
     int NumeroAste() const { return static_cast<int>(aste.size()); }
     bool UsaMisura(int i) const { return i >= 1 && i <= 4 && !didascalie[static_cast<std::size_t>(i - 1)].isEmpty(); }

@@ -81,14 +81,7 @@ void frmNodi::ScriviRelazione(const QString& numeroNodo, const QString& motivo)
     {
         SuperficieQTextEdit box(RichTextBox1);
         box.Cancella();
-        for (const SuperficieRegistrata::Run& run : composta.Runs()) {
-            if (!run.font.isEmpty())
-                box.NomeFont(run.font);
-            box.DimensioneFont(run.dimensione);
-            box.Grassetto(run.grassetto);
-            box.Sottolineato(run.sottolineato);
-            box.Accoda(run.testo);
-        }
+        composta.Riproduci(box);
     }
     // The reader starts at the title, not where the last run was appended.
     RichTextBox1->moveCursor(QTextCursor::Start);

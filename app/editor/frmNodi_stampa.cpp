@@ -99,6 +99,7 @@ bool frmNodi::SezioneCorrente(std::vector<Relazione::SezioneRelazione>& sezioni)
                              ModuloTrevon::Pulsanti::OK, ModuloTrevon::Icona::Informazione);
         return false;
     }
+    s.progetto = CalcoloInCorso::Istanza().progetto();
     sezioni.push_back(std::move(s));
     return true;
 }
@@ -115,8 +116,8 @@ std::vector<Relazione::SezioneRelazione> frmNodi::SezioniComplete() const
         return {};
     // A long calculation shows its progress and may be cancelled (nothing is printed then).
     Avanzamento avanzamento(QStringLiteral("Composizione della Relazione Completa..."), GenVerNodi->Nodi->Count());
-    return Relazione::SezioniCalcolo(*GenVerNodi, CoefficientiRelazione(),
-                                     [&avanzamento](int fatti, int) { return avanzamento.Passo(fatti); });
+    return Relazione::RelazioneCompleta(*GenVerNodi, CoefficientiRelazione(), CalcoloInCorso::Istanza().progetto(),
+                                        [&avanzamento](int fatti, int) { return avanzamento.Passo(fatti); });
 }
 
 void frmNodi::StampaSezioni(const std::vector<Relazione::SezioneRelazione>& sezioni)

@@ -1,7 +1,9 @@
 #include "report/DocumentoRelazione.h"
 
 #include "calcolo/NodoVerificato.h"
+#include "report/OggettoDisegno.h"
 #include "report/RelazioneComune.h"
+#include "report/RelazioneRiepilogo.h"
 #include "report/SuperficieQTextEdit.h"
 
 #include <QTextEdit>
@@ -24,6 +26,7 @@ SezioneRelazione SezioneNodo(const clsNodo& nodo, int numero, const FonteCoeffic
         CreaRelNonVerificato(superficie, QString::number(numero), QString(), coefficienti.normativa());
     }
     sezione.documento.reset(box.document()->clone(nullptr));
+    OggettoDisegno::Registra(sezione.documento.get());
     return sezione;
 }
 
@@ -37,6 +40,52 @@ std::vector<SezioneRelazione> SezioniCalcolo(const clsGenVerNodi& registro,
             return {};
         sezioni.push_back(SezioneNodo(*registro.Nodi->Item(n), n, coefficienti));
     }
+    return sezioni;
+}
+
+namespace {
+
+// A section composed by a writer of the surface, not a joint's.
+template <class Scrivi>
+SezioneRelazione SezioneComposta(const QString& titolo, const FonteCoefficienti& coefficienti, Scrivi scrivi)
+{
+    SezioneRelazione sezione;
+    sezione.titolo = titolo;
+    sezione.verificato = true;
+    sezione.normativa = Normative::Titolo(coefficienti.normativa());
+    QTextEdit box;
+    {
+        SuperficieQTextEdit superficie(&box);
+        scrivi(superficie);
+    }
+    sezione.documento.reset(box.document()->clone(nullptr));
+    return sezione;
+}
+
+}  // namespace
+
+std::vector<SezioneRelazione> RelazioneCompleta(const clsGenVerNodi& registro, const FonteCoefficienti& coefficienti,
+                                                const DatiProgetto& progetto,
+                                                const std::function<bool(int, int)>& avanzamento, const QDate& data)
+{
+    std::vector<SezioneRelazione> sezioni;
+    if (registro.Nodi->Count() == 0)
+        return sezioni;
+    if (RelazioneEstesa(coefficienti) || !progetto.Vuoto()) {
+        const std::vector<RigaRiepilogo> righe = Riepilogo(registro, coefficienti);
+        sezioni.push_back(SezioneComposta(QStringLiteral("Frontespizio"), coefficienti, [&](SuperficieRelazione& box) {
+            CreaRelCopertina(box, progetto, coefficienti, righe, data);
+        }));
+        sezioni.push_back(SezioneComposta(QStringLiteral("Riepilogo delle Verifiche"), coefficienti,
+                                          [&](SuperficieRelazione& box) { CreaRelRiepilogo(box, righe); }));
+    }
+    std::vector<SezioneRelazione> nodi = SezioniCalcolo(registro, coefficienti, avanzamento);
+    if (nodi.empty() && registro.Nodi->Count() > 0)
+        return {};
+    for (SezioneRelazione& s : nodi)
+        sezioni.push_back(std::move(s));
+    for (SezioneRelazione& s : sezioni)
+        s.progetto = progetto;
     return sezioni;
 }
 

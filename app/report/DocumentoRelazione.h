@@ -1,8 +1,11 @@
 #pragma once
 #include "report/FonteCoefficienti.h"
 
+#include "calcolo/DatiProgetto.h"
+
 #include "QOR_TRVSL10.h"
 
+#include <QDate>
 #include <QString>
 #include <QTextDocument>
 
@@ -12,12 +15,15 @@
 
 namespace Relazione {
 
-// One joint's part of a printed report: its report, or the note that it is not verified.
+// One joint's part of a printed report: its report, or the note that it is not verified;
+// or, with no joint number, the complete report's cover or summary.
 struct SezioneRelazione {
-    int numero = 0;                          // joint number in the register
+    int numero = 0;                          // joint number in the register; 0 = not a joint's
+    QString titolo;                          // the page header's caption of a section not a joint's
     QString tipo;                            // joint type as stored, may be empty
     bool verificato = false;                 // the report, not the note
     QString normativa;                       // the calculation's code, as page headers name it
+    DatiProgetto progetto;                   // page headers name the project when given
     std::shared_ptr<QTextDocument> documento;
 };
 
@@ -31,5 +37,13 @@ SezioneRelazione SezioneNodo(const clsNodo& nodo, int numero, const FonteCoeffic
 std::vector<SezioneRelazione> SezioniCalcolo(const clsGenVerNodi& registro,
                                              const FonteCoefficienti& coefficienti,
                                              const std::function<bool(int fatti, int totale)>& avanzamento = {});
+
+// The complete report: the sections of every joint; for an NTC 2018 calculation, or when the
+// project's data are given, opened by the cover and the summary of every joint. Every section
+// carries the project's data. Empty when avanzamento stops the work.
+std::vector<SezioneRelazione> RelazioneCompleta(const clsGenVerNodi& registro, const FonteCoefficienti& coefficienti,
+                                                const DatiProgetto& progetto,
+                                                const std::function<bool(int fatti, int totale)>& avanzamento = {},
+                                                const QDate& data = QDate::currentDate());
 
 }

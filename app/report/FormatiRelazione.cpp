@@ -31,6 +31,22 @@ QString Fixed2(float valore)
     return testo;
 }
 
+QString Percento(double valore)
+{
+    if (!std::isfinite(valore))
+        return QStringLiteral("n.d.");
+    const double decimi = std::round(valore * 10.0);
+    if (!(std::fabs(decimi) < 1e15))
+        return QStringLiteral("n.d.");
+    const std::int64_t n = static_cast<std::int64_t>(decimi);
+    const std::uint64_t assoluto = static_cast<std::uint64_t>(n < 0 ? -n : n);
+    QString testo = QString::number(assoluto / 10) + QLatin1Char(',') + QString::number(assoluto % 10) +
+                    QStringLiteral(" %");
+    if (n < 0)
+        testo.prepend(QLatin1Char('-'));
+    return testo;
+}
+
 QString Right5(float valore) { return Fixed2(valore).rightJustified(5, QLatin1Char(' ')); }
 QString Right6(float valore) { return Fixed2(valore).rightJustified(6, QLatin1Char(' ')); }
 QString Right2(int valore) { return QString::number(valore).rightJustified(2, QLatin1Char(' ')); }

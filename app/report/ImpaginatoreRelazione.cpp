@@ -2,6 +2,7 @@
 
 #include "calcolo/ScritturaFile.h"
 
+#include "report/OggettoDisegno.h"
 #include "report/SuperficieQTextEdit.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -16,6 +17,7 @@
 #include <QPdfWriter>
 #include <QBuffer>
 #include <QTextBlock>
+#include <QStringList>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -42,6 +44,8 @@ QFont FontPagina(bool grassetto)
 
 QString TitoloSezione(const SezioneRelazione& s)
 {
+    if (s.numero == 0)
+        return s.titolo;
     QString t = QStringLiteral("Nodo N. %1").arg(s.numero);
     if (!s.tipo.isEmpty())
         t += QStringLiteral("  \u2013  ") + s.tipo;
@@ -53,13 +57,38 @@ struct Cornice {
     QRectF corpo;
     qreal alto = 0;    // header height
     qreal basso = 0;   // footer height
+    bool progetto = false;   // the header has the project's line
 };
 
-Cornice Misura(QPainter& p, const QRectF& area)
+// The header's third line, when the project's data are given: project and place on the left,
+// client and designer on the right.
+std::pair<QString, QString> RigaProgetto(const DatiProgetto& d)
+{
+    QStringList sinistra, destra;
+    if (!d.progetto.isEmpty())
+        sinistra << QStringLiteral("Progetto: ") + d.progetto;
+    if (!d.localita.isEmpty())
+        sinistra << QStringLiteral("Località: ") + d.localita;
+    if (!d.committente.isEmpty())
+        destra << QStringLiteral("Committente: ") + d.committente;
+    if (!d.progettista.isEmpty())
+        destra << QStringLiteral("Progettista: ") + d.progettista;
+    const QString separatore = QStringLiteral("  \u2013  ");
+    return {sinistra.join(separatore), destra.join(separatore)};
+}
+
+bool ConProgetto(const DatiProgetto& d)
+{
+    const auto [sinistra, destra] = RigaProgetto(d);
+    return !sinistra.isEmpty() || !destra.isEmpty();
+}
+
+Cornice Misura(QPainter& p, const QRectF& area, bool progetto)
 {
     const qreal riga = QFontMetricsF(FontPagina(true), p.device()).lineSpacing();
     Cornice c;
-    c.alto = riga * 2 + riga * 0.9;
+    c.progetto = progetto;
+    c.alto = riga * (progetto ? 3 : 2) + riga * 0.9;
     c.basso = riga * 1.8;
     c.corpo = area.adjusted(0, c.alto, 0, -c.basso);
     return c;
@@ -79,10 +108,20 @@ void DisegnaCornice(QPainter& p, const QRectF& area, const Cornice& c, const Sez
     p.drawText(r1, Qt::AlignRight | Qt::AlignVCenter, data.toString(QStringLiteral("dd/MM/yyyy")));
     p.drawText(r2, Qt::AlignLeft | Qt::AlignVCenter, TitoloSezione(s));
     p.drawText(r2, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Relazione di Verifica"));
+    const bool progetto = c.progetto;
+    if (progetto) {
+        // Each half keeps to its side: a long field is elided, never overprinted.
+        const auto [sinistra, destra] = RigaProgetto(s.progetto);
+        const QRectF r3(area.left(), area.top() + 2 * riga, area.width(), riga);
+        const QFontMetricsF m(FontPagina(false), p.device());
+        const qreal meta = area.width() / 2 - riga;
+        p.drawText(r3, Qt::AlignLeft | Qt::AlignVCenter, m.elidedText(sinistra, Qt::ElideRight, meta));
+        p.drawText(r3, Qt::AlignRight | Qt::AlignVCenter, m.elidedText(destra, Qt::ElideRight, meta));
+    }
     QPen tratto(Qt::black);
     tratto.setWidthF(riga / 20);
     p.setPen(tratto);
-    const qreal yAlto = area.top() + riga * 2 + riga * 0.25;
+    const qreal yAlto = area.top() + riga * (progetto ? 3 : 2) + riga * 0.25;
     p.drawLine(QPointF(area.left(), yAlto), QPointF(area.right(), yAlto));
     const qreal yBasso = area.bottom() - c.basso + riga * 0.5;
     p.drawLine(QPointF(area.left(), yBasso), QPointF(area.right(), yBasso));
@@ -145,7 +184,9 @@ int Impagina(QPagedPaintDevice& dispositivo, const std::vector<SezioneRelazione>
     if (!p.begin(&dispositivo))
         return -1;
     const QRectF area(0, 0, dispositivo.width(), dispositivo.height());
-    const Cornice c = Misura(p, area);
+    const bool progetto = std::any_of(sezioni.begin(), sezioni.end(),
+                                      [](const SezioneRelazione& s) { return ConProgetto(s.progetto); });
+    const Cornice c = Misura(p, area, progetto);
 
     // Every section laid out first: the footer names the total.
     std::vector<std::unique_ptr<QTextDocument>> documenti;
@@ -153,6 +194,7 @@ int Impagina(QPagedPaintDevice& dispositivo, const std::vector<SezioneRelazione>
     int pagine = 0;
     for (const SezioneRelazione& s : sezioni) {
         documenti.emplace_back(s.documento->clone(nullptr));
+        OggettoDisegno::Registra(documenti.back().get());
         Prepara(*documenti.back(), dispositivo, c.corpo.width());
         impaginati.push_back(Pagine(*documenti.back(), c.corpo.height()));
         pagine += static_cast<int>(impaginati.back().size());
@@ -211,10 +253,11 @@ bool EsportaPdf(const QString& percorso, const std::vector<SezioneRelazione>& se
 }
 
 bool EsportaRelazioneCompleta(const clsGenVerNodi& registro, const Coefficienti& coefficienti,
-                              const TipologieMateriali& tipologie, const DurateCarico& durate, const QString& percorso,
-                              QString& errore)
+                              const TipologieMateriali& tipologie, const DurateCarico& durate,
+                              const DatiProgetto& progetto, const QString& percorso, QString& errore)
 {
-    return EsportaPdf(percorso, SezioniCalcolo(registro, CoefficientiCalcolo(coefficienti, tipologie, durate)), errore);
+    return EsportaPdf(percorso, RelazioneCompleta(registro, CoefficientiCalcolo(coefficienti, tipologie, durate), progetto),
+                      errore);
 }
 
 }

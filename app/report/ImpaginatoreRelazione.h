@@ -27,9 +27,9 @@ void ImpostaPagina(QPagedPaintDevice& dispositivo);
 bool EsportaPdf(const QString& percorso, const std::vector<SezioneRelazione>& sezioni,
                 QString& errore);
 
-// The complete report of a calculation ("Relazione Completa") exported to a PDF.
+// The complete report of a calculation ("Relazione Completa", RelazioneCompleta) exported to a PDF.
 bool EsportaRelazioneCompleta(const clsGenVerNodi& registro, const Coefficienti& coefficienti,
-                              const TipologieMateriali& tipologie, const DurateCarico& durate, const QString& percorso,
-                              QString& errore);
+                              const TipologieMateriali& tipologie, const DurateCarico& durate,
+                              const DatiProgetto& progetto, const QString& percorso, QString& errore);
 
 }

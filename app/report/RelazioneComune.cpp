@@ -3,6 +3,7 @@
 #include "report/FormatiRelazione.h"
 
 #include "calcolo/TestiBrevi.h"
+#include "calcolo/TipiNodo.h"
 #include "report/RelazioneDenteSemplice.h"
 
 #include <QStringList>
@@ -51,15 +52,23 @@ void CreaRelVerNodi(SuperficieRelazione& box, const clsNodo& nodo, const QString
 {
     Titolo(box, numeroNodo, coefficienti.normativa());
     Corpo(box);
+    const QString tipo = QString::fromStdString(nodo.TipoNodo);
+    const bool dente = TipoDenteSemplice(tipo);
+    if (dente && RelazioneEstesa(coefficienti)) {
+        // The drawing sits on its own line between the title and the joint type.
+        box.Disegno(DisegnoDi(nodo));
+        box.Accoda(LF);
+    }
     box.Accoda(QStringLiteral(" "));
     box.Sottolineato(true);
-    const QString tipo = QString::fromStdString(nodo.TipoNodo);
     box.Accoda(QStringLiteral("Tipologia Nodo:          ") + tipo + LF);
     box.Sottolineato(false);
 
-    if (TipoDenteSemplice(tipo))
+    if (dente)
         creaRelVerNodiCapriataDenteSemplice(box, nodo, coefficienti);
 }
+
+bool RelazioneEstesa(const FonteCoefficienti& coefficienti) { return coefficienti.normativa() == Normativa::NTC2018; }
 
 void CreaRelNonVerificato(SuperficieRelazione& box, const QString& numeroNodo, const QString& motivo,
                           Normativa normativa)
@@ -110,11 +119,14 @@ void CreaRelValNorm(SuperficieRelazione& box, const clsNodo& nodo,
         box.Accoda(QStringLiteral("M  = ") + Fixed2(gamma[i]) +
                    (uguali ? QString() : QStringLiteral("  Asta N.") + Right2(static_cast<int>(i + 1))) + LF);
     }
+    if (RelazioneEstesa(coefficienti))
+        box.Accoda(QStringLiteral(" fd = kmod\u00b7fk/\u03b3M  (NTC 2018, formula 4.4.1)") + LF);
     box.Accoda(LF);
 }
 
-void CreaRelParamAste(SuperficieRelazione& box, const clsNodo& nodo)
+void CreaRelParamAste(SuperficieRelazione& box, const clsNodo& nodo, bool ingressi)
 {
+    const TipoNodo* tipoNodo = TipoNodo::perNome(QString::fromStdString(nodo.TipoNodo));
     const QString rientro = QStringLiteral("            ");
     const QString unita = QStringLiteral("N/mmq");
     const QString spazio = QStringLiteral("N/mmq     ");
@@ -138,6 +150,16 @@ void CreaRelParamAste(SuperficieRelazione& box, const clsNodo& nodo)
         box.Accoda(QStringLiteral("fc90d=") + Right5(asta->Res_Fc90d) + unita + LF);
         box.Accoda(rientro + QStringLiteral("fvk  =") + Right5(asta->Res_Fvk) + spazio);
         box.Accoda(QStringLiteral("fvd  =") + Right5(asta->Res_Fvd) + unita + LF);
+        if (ingressi && tipoNodo != nullptr) {
+            // The record keeps the magnitude of the axial force: the verifications use it.
+            QStringList dati;
+            if (tipoNodo->ChiedeAngolo(i))
+                dati << QStringLiteral("\u03b1 = ") + Fixed2(asta->Angolo) + QStringLiteral("\u00b0");
+            if (tipoNodo->ChiedeSforzo(i))
+                dati << QStringLiteral("|N| = ") + Fixed2(asta->SforzoAssiale) + QStringLiteral(" kN");
+            if (!dati.isEmpty())
+                box.Accoda(rientro + dati.join(QStringLiteral("   ")) + LF);
+        }
     }
     box.Accoda(LF);
 }

@@ -25,11 +25,18 @@ void CreaRelVerNodi(SuperficieRelazione& box, const clsNodo& nodo, const QString
 void CreaRelNonVerificato(SuperficieRelazione& box, const QString& numeroNodo, const QString& motivo = QString(),
                           Normativa normativa = Normativa::NTC2008);
 
+// An NTC 2018 report is a calculation record: besides the text of an NTC 2008 report it
+// prints the joint's drawing, the inclination and thrust of each bar, the support's data,
+// the utilisation and reference of each check and the joint's verdict. An NTC 2008 report
+// keeps exactly the text it always had.
+bool RelazioneEstesa(const FonteCoefficienti& coefficienti);
+
 // Appends the normative coefficients section (γM of the joint's bar 1).
 void CreaRelValNorm(SuperficieRelazione& box, const clsNodo& nodo,
                     const FonteCoefficienti& coefficienti);
 
-// Appends the bar parameters section, one block per bar in collection order.
-void CreaRelParamAste(SuperficieRelazione& box, const clsNodo& nodo);
+// Appends the bar parameters section, one block per bar in collection order; with ingressi,
+// each bar's inclination and axial force where its joint type asks for them.
+void CreaRelParamAste(SuperficieRelazione& box, const clsNodo& nodo, bool ingressi = false);
 
 }

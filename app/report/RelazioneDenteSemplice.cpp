@@ -7,6 +7,7 @@
 #include "calcolo/DettagliCostruttivi.h"
 #include "calcolo/TipiNodo.h"
 
+#include <algorithm>
 #include <array>
 
 using namespace FormatiRelazione;
@@ -38,13 +39,28 @@ struct Faccia {
     float sigma;  // N/mm²
 };
 
+// References of the checks, printed beside their utilisation.
+const QString kRifCompressione = QStringLiteral("EN 1995-1-1 (6.16), kc,90 = 1");
+const QString kRifTaglio = QStringLiteral("EN 1995-1-1 (6.13)");
+const QString kRifAppoggio = QStringLiteral("EN 1995-1-1 (6.3), kc,90 = 1");
+
+// The utilisation line of a check: "η = σ/fcα1,d = 154,3 %   (reference)".
+QString RigaEta(const QString& rientro, const QString& rapporto, float sollecitazione, float resistenza,
+                const QString& riferimento = QString())
+{
+    const double eta = Eta(ControlloNodo{QString(), sollecitazione, resistenza, false});
+    return rientro + QStringLiteral("\u03b7 = ") + rapporto + QStringLiteral(" = ") + Percento(eta) +
+           (riferimento.isEmpty() ? QString() : QStringLiteral("   (") + riferimento + QLatin1Char(')')) + LF;
+}
+
 // The sign of a passed check: strictly less under NTC 2008, not greater under NTC 2018.
 QString Minore(Normativa normativa)
 {
     return normativa == Normativa::NTC2018 ? QStringLiteral("  \u2264  ") : QStringLiteral("  <  ");
 }
 
-void BloccoFaccia(SuperficieRelazione& box, const QString& etichetta, int k, const Faccia& f, Normativa normativa)
+void BloccoFaccia(SuperficieRelazione& box, const QString& etichetta, int k, const Faccia& f, Normativa normativa,
+                  bool estesa)
 {
     const QString n = QString::number(k);
     box.Accoda(etichetta);
@@ -73,12 +89,16 @@ void BloccoFaccia(SuperficieRelazione& box, const QString& etichetta, int k, con
         Greca(box, "a");
         box.Accoda(n + QStringLiteral(",d  -  NON VERIFICA") + LF);
     }
+    if (estesa)
+        box.Accoda(RigaEta(k16Spazi, QStringLiteral("\u03c3/fc\u03b1") + n + QStringLiteral(",d"), f.sigma, f.fd,
+                           kRifCompressione));
 }
 
 // Heel shear and support checks share one shape: heading, stress, verdict against a strength
 // of the tie beam.
 void Controllo(SuperficieRelazione& box, const char* titolo, const char* lettera, float tensione,
-               float resistenza, const char* nomeResistenza, Normativa normativa, const QString& nota = QString())
+               float resistenza, const char* nomeResistenza, Normativa normativa, const QString& nota = QString(),
+               const QString& eta = QString())
 {
     box.Accoda(QStringLiteral(" "));
     box.Sottolineato(true);
@@ -98,6 +118,8 @@ void Controllo(SuperficieRelazione& box, const char* titolo, const char* lettera
     else
         box.Accoda(QStringLiteral("  >  ") + QLatin1String(nomeResistenza) +
                    QStringLiteral(" -  NON VERIFICA") + LF);
+    if (!eta.isEmpty())
+        box.Accoda(eta);
     box.Accoda(LF);
 }
 
@@ -111,7 +133,7 @@ void DettagliIntaglio(SuperficieRelazione& box, const clsNodo& nodo)
     box.Accoda(QStringLiteral("Dettagli Costruttivi (") + DettagliCostruttivi::Riferimento + QStringLiteral(")") + LF);
     box.Sottolineato(false);
     for (const DettagliCostruttivi::LimiteIntaglio& l : DettagliCostruttivi::LimitiIntaglio(nodo)) {
-        const QString regola = l.dueLati        ? QStringLiteral("h/6, intaglio su due lati")
+        const QString regola = l.dueLati        ? QStringLiteral("h/6, due lati")
                                : l.gamma <= 50.0f ? QStringLiteral("h/4, \u03b3 = %1\u00b0 \u2264 50\u00b0").arg(Fixed2(l.gamma).trimmed())
                                : l.gamma > 60.0f  ? QStringLiteral("h/6, \u03b3 = %1\u00b0 > 60\u00b0").arg(Fixed2(l.gamma).trimmed())
                                                   : QStringLiteral("tra h/4 e h/6, \u03b3 = %1\u00b0").arg(Fixed2(l.gamma).trimmed());
@@ -121,6 +143,7 @@ void DettagliIntaglio(SuperficieRelazione& box, const clsNodo& nodo)
                    QStringLiteral("tv,max = ") + Mm(l.tvMax) + QStringLiteral(" mm  (") + regola +
                    QStringLiteral("; h = ") + Mm(l.h) + QStringLiteral(" mm)") +
                    (ok ? QString() : QStringLiteral("  -  NON VERIFICA")) + LF);
+        box.Accoda(RigaEta(QStringLiteral("   "), l.simbolo + QStringLiteral("/tv,max"), l.tv, l.tvMax));
     }
     box.Accoda(LF);
 }
@@ -136,6 +159,34 @@ QString NotaLunghezzaEfficace(const clsNodo& nodo)
                DettagliCostruttivi::Riferimento + QLatin1Char(')');
     return QStringLiteral(" lv,ef = Lv = ") + Fixed2(lvef).trimmed() + QStringLiteral(" cm  (non supera 8\u00b7tv = ") +
            Fixed2(otto).trimmed() + QStringLiteral(" cm)");
+}
+
+
+// The support's data the support check reads, under the notch geometry.
+void DatiAppoggio(SuperficieRelazione& box, const clsNodo& nodo)
+{
+    box.Accoda(QStringLiteral(" Reazione Appoggio:       R   = ") + Right5(nodo.ReazioneY) + QStringLiteral(" kN") + LF);
+    Geometria(box, " Lunghezza Appoggio:      La  = ", nodo.LunghezzaAppoggio);
+    box.Accoda(QStringLiteral(" Lunghezza Efficace:      Lef = ") + Right5(nodo.LAppEfficace / 10.0f) +
+               QStringLiteral(" cm.  = min(2\u00b7La; La + h/3; 40 cm), h = altezza del Puntone") + LF);
+}
+
+// The joint's verdict over every check the report states, and the check that governs it.
+void Esito(SuperficieRelazione& box, const clsNodo& nodo, Normativa normativa)
+{
+    const std::vector<ControlloNodo> controlli = ControlliNodo(nodo, normativa);
+    const bool verificato =
+        !controlli.empty() && std::all_of(controlli.begin(), controlli.end(), [](const ControlloNodo& c) { return c.esito; });
+    QString riga = verificato ? QStringLiteral(" ESITO: VERIFICATO") : QStringLiteral(" ESITO: NON VERIFICATO");
+    if (const int d = Determinante(controlli); d >= 0) {
+        const ControlloNodo& c = controlli[static_cast<std::size_t>(d)];
+        riga += QStringLiteral("   (verifica determinante: ") + c.nome + QStringLiteral(", \u03b7 = ") + Percento(Eta(c)) +
+                QLatin1Char(')');
+    }
+    box.Grassetto(true);
+    box.Accoda(riga + LF);
+    box.Grassetto(false);
+    box.Accoda(LF);
 }
 }
 
@@ -156,10 +207,16 @@ void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo
     box.Grassetto(false);
     box.Sottolineato(false);
 
+    const Normativa normativa = coefficienti.normativa();
+    const bool estesa = RelazioneEstesa(coefficienti);
+    const bool appoggio = tipo->famiglia == FamigliaRelazione::CatenaPuntone && nodo.ReazioneY != 0 &&
+                          nodo.LunghezzaAppoggio != 0;
     switch (tipo->famiglia) {
     case FamigliaRelazione::CatenaPuntone:
         Geometria(box, " Profondità Intaglio:     tv  = ", nodo.tv);
         Geometria(box, " Lunghezza Resistente:    Lv  = ", nodo.Lv);
+        if (estesa && appoggio)
+            DatiAppoggio(box, nodo);
         break;
     case FamigliaRelazione::PuntoneSaetta:
         Geometria(box, " Profondità Intaglio:     tv  = ", nodo.tv);
@@ -173,12 +230,11 @@ void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo
     }
     box.Accoda(LF);
 
-    const Normativa normativa = coefficienti.normativa();
     if (normativa == Normativa::NTC2018)
         DettagliIntaglio(box, nodo);
 
     CreaRelValNorm(box, nodo, coefficienti);
-    CreaRelParamAste(box, nodo);
+    CreaRelParamAste(box, nodo, estesa);
 
     box.Accoda(QStringLiteral(" "));
     box.Sottolineato(true);
@@ -191,26 +247,33 @@ void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo
         box.Accoda(QStringLiteral(" Saetta di sinistra") + LF);
         box.Accoda(LF);
     }
-    BloccoFaccia(box, tipo->etichetteFacce[0], 1, {nodo.F1, nodo.Angolo1, nodo.fd1, nodo.tens1}, normativa);
-    BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2, nodo.Angolo2, nodo.fd2, nodo.tens2}, normativa);
+    BloccoFaccia(box, tipo->etichetteFacce[0], 1, {nodo.F1, nodo.Angolo1, nodo.fd1, nodo.tens1}, normativa, estesa);
+    BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2, nodo.Angolo2, nodo.fd2, nodo.tens2}, normativa, estesa);
     box.Accoda(LF);
 
     if (tipo->famiglia == FamigliaRelazione::CatenaPuntone) {
         const auto catena = nodo.Asta->Item(1);
         Controllo(box, "Verifica a Taglio - tallone", "t", nodo.tau, catena->Res_Fvd, "fvd", normativa,
-                  normativa == Normativa::NTC2018 ? NotaLunghezzaEfficace(nodo) : QString());
-        if (nodo.ReazioneY != 0 && nodo.LunghezzaAppoggio != 0)
+                  normativa == Normativa::NTC2018 ? NotaLunghezzaEfficace(nodo) : QString(),
+                  estesa ? RigaEta(QStringLiteral(" "), QStringLiteral("\u03c4/fvd"), nodo.tau, catena->Res_Fvd, kRifTaglio)
+                         : QString());
+        if (appoggio)
             Controllo(box, "Verifica Appoggio - Compressione Perpendicolare alla fibratura", "s",
-                      nodo.tens3, catena->Res_Fc90d, "fc90d", normativa);
+                      nodo.tens3, catena->Res_Fc90d, "fc90d", normativa, QString(),
+                      estesa ? RigaEta(QStringLiteral(" "), QStringLiteral("\u03c3/fc90d"), nodo.tens3, catena->Res_Fc90d,
+                                       kRifAppoggio + QStringLiteral("; \u03c3 = R/(B\u00b7Lef)"))
+                             : QString());
     }
 
     if (monaco) {
         box.Accoda(QStringLiteral(" Saetta di destra") + LF);
         box.Accoda(LF);
-        BloccoFaccia(box, tipo->etichetteFacce[0], 1, {nodo.F1B, nodo.Angolo1B, nodo.fd1B, nodo.tens1B}, normativa);
-        BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2B, nodo.Angolo2B, nodo.fd2B, nodo.tens2B}, normativa);
+        BloccoFaccia(box, tipo->etichetteFacce[0], 1, {nodo.F1B, nodo.Angolo1B, nodo.fd1B, nodo.tens1B}, normativa, estesa);
+        BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2B, nodo.Angolo2B, nodo.fd2B, nodo.tens2B}, normativa, estesa);
         box.Accoda(LF);
     }
+    if (estesa)
+        Esito(box, nodo, normativa);
 }
 
 }

@@ -1,5 +1,7 @@
 #include "report/SuperficieQTextEdit.h"
 
+#include "report/OggettoDisegno.h"
+
 #include <QFont>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -92,4 +94,15 @@ void SuperficieQTextEdit::Accoda(const QString& testo)
     }
     cursore_.movePosition(QTextCursor::End);
     cursore_.insertText(scritto, formato_);
+}
+
+void SuperficieQTextEdit::Disegno(const DisegnoNodo& disegno)
+{
+    if (!bloccoAperto_) {
+        cursore_ = QTextCursor(box_->document());
+        cursore_.beginEditBlock();
+        bloccoAperto_ = true;
+    }
+    cursore_.movePosition(QTextCursor::End);
+    OggettoDisegno::Inserisci(cursore_, disegno);
 }

@@ -29,6 +29,7 @@ public:
     void Grassetto(bool attivo) override;
     void Sottolineato(bool attivo) override;
     void Accoda(const QString& testo) override;
+    void Disegno(const DisegnoNodo& disegno) override;
 
     // The Greek letter a Latin letter stands for in the Symbol font; other characters unchanged.
     static QChar LetteraSymbol(QChar latina);

@@ -154,7 +154,8 @@ TEST_F(LineaComandoTest, RefusedArgumentsFilesAndJointsGiveStatusTwoAndTheReason
         EXPECT_TRUE(out.isEmpty()) << c.motivo;
     }
     EXPECT_EQ(Esegui({QStringLiteral("--verifica"), trv, QStringLiteral("--pdf"), cartella.filePath(QStringLiteral("r.pdf"))},
-                     [](const clsGenVerNodi&, const Coefficienti&, const TipologieMateriali&, const DurateCarico&, const QString&, QString& e) {
+                     [](const clsGenVerNodi&, const Coefficienti&, const TipologieMateriali&, const DurateCarico&, const DatiProgetto&,
+                        const QString&, QString& e) {
                          e = QStringLiteral("disco pieno");
                          return false;
                      }),
