@@ -161,6 +161,8 @@ QWidget* frmNodi::CreaPulsanti()
     Command6 = nominato(new QPushButton(QStringLiteral("Rimuovi Nodo"), riga), QStringLiteral("Command6"));
     cmdApriCalcolo = nominato(new QPushButton(QStringLiteral("Apri Calcolo"), riga), QStringLiteral("cmdApriCalcolo"));
     cmdSalvaCalcolo = nominato(new QPushButton(QStringLiteral("Salva Calcolo"), riga), QStringLiteral("cmdSalvaCalcolo"));
+    cmdDatiProgetto = nominato(new QPushButton(QStringLiteral("Dati Progetto"), riga), QStringLiteral("cmdDatiProgetto"));
+    cmdDatiProgetto->setToolTip(QStringLiteral("Progetto, committente, località, progettista e note della relazione"));
     Command1 = nominato(new QPushButton(QStringLiteral("Tabella Materiali"), riga), QStringLiteral("Command1"));
     Command7 = nominato(new QPushButton(riga), QStringLiteral("Command7"));
     Command7->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
@@ -173,6 +175,7 @@ QWidget* frmNodi::CreaPulsanti()
     l->addSpacing(24);
     l->addWidget(cmdApriCalcolo);
     l->addWidget(cmdSalvaCalcolo);
+    l->addWidget(cmdDatiProgetto);
     l->addSpacing(24);
     l->addWidget(Command1);
     l->addWidget(Command7);

@@ -107,6 +107,7 @@ public:
     void ImpostaContatore(const QString& testo);  // lblNodoCorrente := testo (runs its handler)
     void lblNodoCorrente_Change();                // enabling of Rimuovi, Indietro, Avanti
     void Command3_Click();   // "Aggiungi Nodo"
+    void DatiProgetto_Click();   // "Dati Progetto": the form, window-modal
     void Command4_Click();   // "Indietro"
     void Command5_Click();   // "Avanti"
     void Command6_Click();   // "Rimuovi Nodo"
@@ -153,6 +154,7 @@ public:
     QPushButton* Command9 = nullptr;   // "Esci"
     QPushButton* cmdApriCalcolo = nullptr;    // "Apri Calcolo"
     QPushButton* cmdSalvaCalcolo = nullptr;   // "Salva Calcolo"
+    QPushButton* cmdDatiProgetto = nullptr;   // "Dati Progetto"
     QTabWidget* SSTab1 = nullptr;
 
     QFrame* FrameTipo = nullptr;

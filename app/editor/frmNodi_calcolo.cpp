@@ -8,6 +8,7 @@
 #include "calcolo/Numeri.h"
 #include "calcolo/RegistrazioneNodo.h"
 #include "comune/Avvisi.h"
+#include "editor/frmDatiProgetto.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -35,6 +36,15 @@ void frmNodi::CollegaComandiCalcolo()
 {
     connect(cmdSalvaCalcolo, &QPushButton::clicked, this, [this] { emit salvaCalcoloRichiesto(); });
     connect(cmdApriCalcolo, &QPushButton::clicked, this, [this] { emit apriCalcoloRichiesto(); });
+    connect(cmdDatiProgetto, &QPushButton::clicked, this, [this] { DatiProgetto_Click(); });
+}
+
+void frmNodi::DatiProgetto_Click()
+{
+    auto* modulo = new frmDatiProgetto(CalcoloInCorso::Istanza().progetto(), this);
+    modulo->setAttribute(Qt::WA_DeleteOnClose);
+    connect(modulo, &QDialog::accepted, this, [modulo] { CalcoloInCorso::Istanza().ImpostaProgetto(modulo->Dati()); });
+    modulo->open();
 }
 
 Normativa frmNodi::NormativaMostrata() const

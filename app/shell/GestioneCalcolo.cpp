@@ -58,7 +58,11 @@ bool RegistraModificheEditor(const QString& domanda)
 
 QString PercorsoCalcolo() { return calcolo().Percorso(); }
 
-void NuovoCalcoloSenzaFile() { calcolo().DimenticaFile(); }
+void NuovoCalcoloSenzaFile()
+{
+    calcolo().DimenticaFile();
+    calcolo().ImpostaProgetto({});   // a new calculation belongs to no project yet
+}
 
 FileCalcolo::Calcolo CalcoloCorrente() { return calcolo().Dati(); }
 
@@ -249,6 +253,7 @@ bool ApriCalcoloDaFile(const QString& percorso)
     frmNodi* f = EditorNodi();
     calcolo().ImpostaTipologie(letto.tipologie);
     calcolo().ImpostaDurate(apertura.durate);
+    calcolo().ImpostaProgetto(letto.progetto);
     calcolo().ImpostaRegistro(apertura.registro);
     f->ImpostaCoefficienti(letto.coefficienti);
     f->MostraCalcoloAperto(letto.nodi.front());

@@ -52,6 +52,9 @@ FileCalcolo::Calcolo Esempio()
     c.coefficienti.classeServizio = 2;
     c.coefficienti.kmod[1][0] = 0.8f;
     c.coefficienti.gammaM = {1.5f, 1.45f, 1.5f, 1.4f, 1.5f, 1.0f};
+    c.progetto.progetto = QStringLiteral("Copertura \"fienile\" – capriate C1…C4");
+    c.progetto.localita = QStringLiteral("Località Piàn d'Ëre");
+    c.progetto.note = QStringLiteral("Prima riga\nseconda riga");
     return c;
 }
 
@@ -139,6 +142,7 @@ TEST(FileCalcolo, RoundTripKeepsEveryInputOfEachJointTypeAndTheCoefficients)
     EXPECT_EQ(letto.coefficienti.classeServizio, 2);
     EXPECT_EQ(letto.coefficienti.kmod, originale.coefficienti.kmod);
     EXPECT_EQ(letto.coefficienti.gammaM, originale.coefficienti.gammaM);
+    EXPECT_EQ(letto.progetto, originale.progetto);
     // Writing what was read gives the same bytes; floats are stored in their short form.
     EXPECT_EQ(FileCalcolo::Scrivi(letto), dati);
     EXPECT_TRUE(dati.contains("\"kmod\": [\n            [\n                0.6,\n                0.7,")) << dati.toStdString();
@@ -248,6 +252,16 @@ TEST(FileCalcolo, BadFilesAreRefusedWithTheirReason)
         {"two kmod values", Modificato(suCoefficienti("kmod", QJsonArray{0.6, 0.6})), "\"kmod\" deve contenere 3 numeri."},
         {"kmod as text", Modificato(suCoefficienti("gammaM", QJsonArray{1.5, 1.45, 1.5, 1.4, 1.5, QStringLiteral("x")})),
          "il valore \"gammaM\" non è un numero valido."},
+        {"project data as a list", Modificato([](QJsonObject& r) { r[QStringLiteral("progetto")] = QJsonArray{1}; }),
+         "I dati del progetto non sono leggibili."},
+        {"client as a number", Modificato([](QJsonObject& r) {
+             r[QStringLiteral("progetto")] = QJsonObject{{QStringLiteral("committente"), 7}};
+         }),
+         "Dati Progetto: il valore \"committente\" deve essere un testo."},
+        {"designer past its length", Modificato([](QJsonObject& r) {
+             r[QStringLiteral("progetto")] = QJsonObject{{QStringLiteral("progettista"), QString(201, QLatin1Char('x'))}};
+         }),
+         "Dati Progetto: il valore \"progettista\" supera i 200 caratteri."},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.caso);

@@ -4,6 +4,7 @@
 
 #include "report/RelazioneComune.h"
 #include "shell/DialoghiFile.h"
+#include "calcolo/CalcoloInCorso.h"
 #include "calcolo/FileCalcolo.h"
 #include "calcolo/LineaComando.h"
 #include "calcolo/RisultatiNodo.h"
@@ -401,6 +402,27 @@ TEST_F(CalcoloTest, MaterialsChangedInTheArchiveKeepTheSavedValuesAndAreNamed)
     EXPECT_EQ(f->LstMatAsta[2]->topLevelItem(5)->text(1), QStringLiteral("21,00"))
         << "joint 1 shows the values it was registered with";
     EXPECT_EQ(Relazioni(), relazioni);
+}
+
+// The project's data belong to the calculation: a change of them alone is a change to save,
+// the file keeps them, and a new calculation starts without them.
+TEST_F(CalcoloTest, ProjectDataTravelWithTheFileAndANewCalculationHasNone)
+{
+    CatenaPuntone();
+    Registra();
+    ASSERT_TRUE(ModuloTrevon::SalvaCalcoloIn(File("capriata.trv")));
+    ASSERT_FALSE(ModuloTrevon::CalcoloDaSalvare());
+    DatiProgetto d;
+    d.progetto = QStringLiteral("Fienile Rossi");
+    d.note = QStringLiteral("Prima\nseconda");
+    CalcoloInCorso::Istanza().ImpostaProgetto(d);
+    EXPECT_TRUE(ModuloTrevon::CalcoloDaSalvare());
+    ASSERT_TRUE(ModuloTrevon::SalvaCalcoloIn(File("capriata.trv")));
+    NuovoCalcolo();
+    EXPECT_TRUE(CalcoloInCorso::Istanza().progetto().Vuoto());
+    ASSERT_TRUE(ModuloTrevon::ApriCalcoloDaFile(File("capriata.trv")));
+    EXPECT_EQ(CalcoloInCorso::Istanza().progetto(), d);
+    EXPECT_FALSE(ModuloTrevon::CalcoloDaSalvare());
 }
 
 // The command line reads the saved calculation with the same core: every result it reports is

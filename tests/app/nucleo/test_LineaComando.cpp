@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -81,14 +82,29 @@ TEST_F(LineaComandoTest, APassingAndAFailingJointGiveStatusOneAndTheirChecks)
     const QJsonObject r2 = secondo.value(QStringLiteral("risultati")).toObject();
     EXPECT_TRUE(r2.contains(QStringLiteral("tens3")));
     bool unaFallita = false;
+    double etaMassima = -1;
+    QString governa;
     for (const QJsonValue& v : verifiche) {
         const QJsonObject o = v.toObject();
         const double s = o.value(QStringLiteral("sollecitazione")).toDouble();
         const double f = o.value(QStringLiteral("resistenza")).toDouble();
         EXPECT_EQ(o.value(QStringLiteral("esito")).toBool(), s < f) << o.value(QStringLiteral("nome")).toString().toStdString();
         unaFallita = unaFallita || !o.value(QStringLiteral("esito")).toBool();
+        // The utilisation in percent, one decimal as the report prints it.
+        const double eta = o.value(QStringLiteral("eta")).toDouble(-1);
+        EXPECT_NEAR(eta, 100.0 * s / f, 0.05 + 1e-9) << o.value(QStringLiteral("nome")).toString().toStdString();
+        EXPECT_DOUBLE_EQ(eta * 10.0, std::round(eta * 10.0));
+        if (eta > etaMassima) {
+            etaMassima = eta;
+            governa = o.value(QStringLiteral("nome")).toString();
+        }
     }
     EXPECT_TRUE(unaFallita);
+    EXPECT_GT(etaMassima, 100.0);
+    // The governing check: the one of highest utilisation.
+    const QJsonObject determinante = secondo.value(QStringLiteral("determinante")).toObject();
+    EXPECT_EQ(determinante.value(QStringLiteral("nome")).toString(), governa);
+    EXPECT_DOUBLE_EQ(determinante.value(QStringLiteral("eta")).toDouble(), etaMassima);
     // The first check is face 1: its stress is the stored tens1.
     EXPECT_EQ(verifiche.at(0).toObject().value(QStringLiteral("sollecitazione")).toDouble(),
               r2.value(QStringLiteral("tens1")).toDouble());

@@ -4,6 +4,8 @@
 #include "TestoPdf.h"
 
 #include "editor/DialoghiRelazione.h"
+#include "editor/frmDatiProgetto.h"
+#include "calcolo/CalcoloInCorso.h"
 #include "report/DocumentoRelazione.h"
 #include "report/ImpaginatoreRelazione.h"
 #include "calcolo/NodoVerificato.h"
@@ -14,6 +16,11 @@
 
 #include <sys/resource.h>
 #include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSettings>
@@ -404,4 +411,163 @@ TEST_F(RelazioniTest, PageHeaderNamesTheCodeOfTheCalculation)
         EXPECT_EQ(Semplice(pagine.join(QLatin1Char(' '))).contains(QStringLiteral("Dettagli Costruttivi (DIN EN 1995-1-1/NA, NCI NA.12.1)")),
                   n == Normativa::NTC2018);
     }
+}
+
+namespace {
+
+// Text of every page, and the number of raster images, of a PDF.
+int ImmaginiPdf(const QString& percorso)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), percorso});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return -1;
+    // Two heading lines, then one line per image.
+    return static_cast<int>(QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size()) - 2;
+}
+
+// Pixels of the drawing's timber colour on a page rendered by poppler.
+int PixelLegno(const QString& percorso, int pagina, const QString& cartella)
+{
+    const QString radice = QDir(cartella).filePath(QStringLiteral("pagina"));
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                                         QStringLiteral("-f"), QString::number(pagina), QStringLiteral("-l"),
+                                         QString::number(pagina), percorso, radice});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return -1;
+    const QImage img(radice + QStringLiteral(".png"));
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (std::abs(c.red() - 0xf1) <= 2 && std::abs(c.green() - 0xdf) <= 2 && std::abs(c.blue() - 0xbd) <= 2)
+                ++n;
+        }
+    return n;
+}
+
+}  // namespace
+
+// The complete NTC 2018 report of a failing tie–rafter joint, a passing one and a king post,
+// with the project's data typed in "Dati Progetto": a cover, the summary of the three joints,
+// the project in every page header, each joint's record lines and its drawing as vectors.
+TEST_F(RelazioniTest, TheCompleteNtc2018ReportIsACalculationRecord)
+{
+    f->ImpostaCoefficienti(Coefficienti::Predefiniti(Normativa::NTC2018));
+    CatenaPuntone();
+    Registra();
+    f->Command3->click();
+    CatenaPuntone(QStringLiteral("20"));
+    Registra();
+    f->Command3->click();
+    f->cmbTipoNodo->setCurrentIndex(2);
+    for (const auto& [i, v] : std::vector<std::pair<int, const char*>>{{1, "3"}, {2, "20"}, {3, "2"}, {4, "15"}})
+        Batti(f->txtMis[static_cast<std::size_t>(i)], QString::fromUtf8(v));
+    for (std::size_t k = 1; k <= 3; ++k) {
+        Materiale(static_cast<int>(k), C24);
+        Batti(f->txtBAsta[k], QStringLiteral("14"));
+        Batti(f->txtHAsta[k], k == 2 ? QStringLiteral("24") : QStringLiteral("18"));
+        if (k != 2) {
+            Batti(f->txtAngAsta[k], k == 1 ? QStringLiteral("30") : QStringLiteral("35"));
+            Batti(f->txtNAsta[k], QStringLiteral("40"));
+        }
+    }
+    Registra();
+
+    f->cmdDatiProgetto->click();
+    auto* modulo = f->findChild<frmDatiProgetto*>();
+    ASSERT_NE(modulo, nullptr);
+    modulo->txtProgetto->setText(QStringLiteral("Fienile Rossi"));
+    modulo->txtCommittente->setText(QStringLiteral("Azienda Agricola Rossi"));
+    modulo->txtLocalita->setText(QStringLiteral("Bardi (PR)"));
+    modulo->txtProgettista->setText(QStringLiteral("Ing. Maria Bianchi"));
+    modulo->txtNote->setPlainText(QStringLiteral("Combinazione SLU fondamentale."));
+    modulo->cmdOK->click();
+
+    scelto = Pdf(QStringLiteral("completa.pdf"));
+    f->actEsportaCompleta->trigger();
+    ASSERT_TRUE(Presi().empty());
+    const QStringList pagine = PagineTestoPdf(scelto);
+    ASSERT_GE(pagine.size(), 5);
+    for (const QString& pagina : pagine)
+        EXPECT_TRUE(Semplice(pagina).contains(QStringLiteral("Progetto: Fienile Rossi – Località: Bardi (PR)")))
+            << pagina.toStdString();
+
+    const QString copertina = Semplice(pagine[0]);
+    for (const char* riga : {"RELAZIONE DI CALCOLO", "Progetto: Fienile Rossi", "Committente: Azienda Agricola Rossi",
+                             "Località: Bardi (PR)", "Progettista: Ing. Maria Bianchi", "Combinazione SLU fondamentale.",
+                             "Normativa: NTC 2018 – DM 17/01/2018", "Nodi del calcolo: 3", "Nodi non verificati: 2"})
+        EXPECT_TRUE(copertina.contains(QString::fromUtf8(riga))) << riga;
+
+    const QString riepilogo = Semplice(pagine[1]);
+    for (const char* riga : {"RIEPILOGO DELLE VERIFICHE", "Nodo Tipologia η max Esito",
+                             "1 Catena Puntone a Dente Semplice 154,4 % NON VERIFICATO "
+                             "verifica determinante: Intaglio SX: compressione inclinata F1",
+                             "2 Catena Puntone a Dente Semplice 61,8 % VERIFICATO",
+                             "3 Monaco Puntoni a Dente Semplice", "Nodi che non soddisfano le verifiche: 2 su 3"})
+        EXPECT_TRUE(riepilogo.contains(QString::fromUtf8(riga))) << riga << "\n" << riepilogo.toStdString();
+
+    const QString nodi = Semplice(pagine.mid(2).join(QLatin1Char(' ')));
+    for (const char* riga : {"α = 30,00° |N| = 50,00 kN", "η = σ/fcα1,d = 154,4 % (EN 1995-1-1 (6.16), kc,90 = 1)",
+                             "Lunghezza Efficace: Lef = 21,67 cm.",
+                             "ESITO: NON VERIFICATO (verifica determinante: Intaglio SX: compressione inclinata F1, η = 154,4 %)",
+                             "α = 30,00° |N| = 20,00 kN", "ESITO: VERIFICATO (verifica determinante:",
+                             "ESITO: NON VERIFICATO (verifica determinante: Saetta di",
+                             // the drawings' dimensions, written as text
+                             "tv = 3,00 cm", "Lv = 20,00 cm", "La = 15,00 cm", "R = 30,00 kN", "N = 50,00 kN", "tv1 = 3,00 cm",
+                             "Lv2 = 15,00 cm", "θ2 = 55,00°"})
+        EXPECT_TRUE(nodi.contains(QString::fromUtf8(riga))) << riga;
+    // Vectors: no raster image anywhere, yet the first joint's page shows the drawing's fills.
+    EXPECT_EQ(ImmaginiPdf(scelto), 0);
+    EXPECT_GT(PixelLegno(scelto, 3, cartella.path()), 200);
+    EXPECT_EQ(PixelLegno(scelto, 2, cartella.path()), 0) << "the summary has no drawing";
+}
+
+// "Dati Progetto": Annulla keeps nothing; notes past the limit are refused with what was typed
+// left in place; an NTC 2008 report without project data has no cover.
+TEST_F(RelazioniTest, ProjectDataAreKeptOnlyOnOkAndAnNtc2008ReportWithoutThemHasNoCover)
+{
+    CatenaPuntone();
+    Registra();
+    f->cmdDatiProgetto->click();
+    auto* modulo = f->findChild<frmDatiProgetto*>();
+    ASSERT_NE(modulo, nullptr);
+    modulo->txtProgetto->setText(QStringLiteral("Da non tenere"));
+    modulo->cmdAnnulla->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(CalcoloInCorso::Istanza().progetto().Vuoto());
+
+    scelto = Pdf(QStringLiteral("senza.pdf"));
+    f->actEsportaCompleta->trigger();
+    ASSERT_TRUE(Presi().empty());
+    const QStringList pagine = PagineTestoPdf(scelto);
+    ASSERT_EQ(pagine.size(), 1) << "the joint's page alone";
+    EXPECT_FALSE(pagine[0].contains(QStringLiteral("Progetto:")));
+
+    f->cmdDatiProgetto->click();
+    modulo = f->findChild<frmDatiProgetto*>();
+    ASSERT_NE(modulo, nullptr);
+    const QString lunghe(DatiProgetto::MassimoNote + 1, QLatin1Char('n'));
+    modulo->txtProgetto->setText(QStringLiteral("Fienile"));
+    modulo->txtNote->setPlainText(lunghe);
+    modulo->cmdOK->click();
+    const auto presi = Presi();
+    ASSERT_EQ(presi.size(), 1u);
+    EXPECT_EQ(presi[0].testo, QStringLiteral("Le note superano i 2000 caratteri.\nAbbreviarle prima di confermare."));
+    EXPECT_TRUE(modulo->isVisible());
+    EXPECT_EQ(modulo->txtNote->toPlainText(), lunghe);
+    EXPECT_TRUE(CalcoloInCorso::Istanza().progetto().Vuoto());
+    // Shortened, they are kept; with project data even an NTC 2008 report opens with the cover.
+    modulo->txtNote->setPlainText(QStringLiteral("Brevi"));
+    modulo->cmdOK->click();
+    EXPECT_EQ(CalcoloInCorso::Istanza().progetto().progetto, QStringLiteral("Fienile"));
+    EXPECT_EQ(CalcoloInCorso::Istanza().progetto().note, QStringLiteral("Brevi"));
+    scelto = Pdf(QStringLiteral("con.pdf"));
+    f->actEsportaCompleta->trigger();
+    const QStringList conCopertina = PagineTestoPdf(scelto);
+    ASSERT_EQ(conCopertina.size(), 3);
+    EXPECT_TRUE(conCopertina[0].contains(QStringLiteral("RELAZIONE DI CALCOLO")));
+    EXPECT_TRUE(Semplice(conCopertina[2]).contains(QStringLiteral("Progetto: Fienile")));
+    EXPECT_FALSE(conCopertina[2].contains(QStringLiteral("ESITO"))) << "an NTC 2008 joint's report is unchanged";
 }
