@@ -28,7 +28,8 @@ std::vector<ControlloNodo> ControlliNodo(const clsNodo& nodo, Normativa normativ
             aggiungi(l.nome, l.tv, l.tvMax);
     auto facce = [&](const QString& lato, float s1, float fd1, float s2, float fd2) {
         aggiungi(lato + tipo->etichetteFacce[0].trimmed() + QStringLiteral(" compressione inclinata F1"), s1, fd1);
-        aggiungi(lato + tipo->etichetteFacce[1].trimmed() + QStringLiteral(" compressione inclinata F2"), s2, fd2);
+        if (!tipo->arretrato)
+            aggiungi(lato + tipo->etichetteFacce[1].trimmed() + QStringLiteral(" compressione inclinata F2"), s2, fd2);
     };
     const bool monaco = tipo->famiglia == FamigliaRelazione::Monaco;
     facce(monaco ? QStringLiteral("Saetta di sinistra, ") : QString(), nodo.tens1, nodo.fd1, nodo.tens2, nodo.fd2);
@@ -73,11 +74,14 @@ QString RisultatoNonValido(const clsNodo& nodo)
         return QString();
     };
     // The face forces, then the stress and the strength of every check the report states.
-    std::vector<std::pair<QString, float>> forze{{QStringLiteral("la forza F1"), nodo.F1 / 1000},
-                                                 {QStringLiteral("la forza F2"), nodo.F2 / 1000}};
+    // A rear step writes no second face: what F2 holds is not this verification's.
+    std::vector<std::pair<QString, float>> forze{{QStringLiteral("la forza F1"), nodo.F1 / 1000}};
+    if (!tipo->arretrato)
+        forze.push_back({QStringLiteral("la forza F2"), nodo.F2 / 1000});
     if (tipo->famiglia == FamigliaRelazione::Monaco) {
         forze.push_back({QStringLiteral("la forza F1 della saetta di destra"), nodo.F1B / 1000});
-        forze.push_back({QStringLiteral("la forza F2 della saetta di destra"), nodo.F2B / 1000});
+        if (!tipo->arretrato)
+            forze.push_back({QStringLiteral("la forza F2 della saetta di destra"), nodo.F2B / 1000});
     }
     for (const auto& [nome, v] : forze)
         if (const QString e = nonValido(nome, v, "kN"); !e.isEmpty())

@@ -75,6 +75,10 @@ bool AngoliValidi(const TipoNodo& t, const std::vector<double>& angoli, FuoriGeo
 bool DentiValidi(const TipoNodo& t, const std::vector<double>& angoli, const std::vector<double>& altezze,
                  const std::array<double, 4>& misure, FuoriGeometria& e)
 {
+    // A rear step has no run beside a front face: the tie–rafter and king-post methods take any
+    // depth, the rafter–strut one refuses a notch past its own limit with its message.
+    if (t.arretrato)
+        return true;
     // The notches of the family: the bar whose inclination lays them out and their depth.
     struct Dente { int asta; int misura; const char* nome; };
     static const Dente catena[] = {{2, 1, "tv"}};

@@ -12,7 +12,8 @@
 // (editor layout, validation, registration, verification, report, file). Nothing else asks
 // which type a joint is by its position in a list.
 
-// Report layout of a type's step-joint section.
+// Report layout of a type's step-joint section; a rear-step type ("Dente Arretrato") shares its
+// family's layout without the second face.
 enum class FamigliaRelazione { CatenaPuntone, PuntoneSaetta, Monaco };
 
 // Notch measures of the joint record, in the order of the editor's txtMis(1..4).
@@ -38,6 +39,7 @@ struct TipoNodo {
     QString immagineTipo;                // picture in the type picker (resource path)
     QString disegno;                     // drawing shown while the type is selected
     bool asteDalBasso = false;           // king post: the inclined bars come from below (struts)
+    bool arretrato = false;              // rear step: one notch face (face 1) per notch, no face 2
 
     int NumeroAste() const { return static_cast<int>(aste.size()); }
     bool UsaMisura(int i) const { return i >= 1 && i <= 4 && !didascalie[static_cast<std::size_t>(i - 1)].isEmpty(); }

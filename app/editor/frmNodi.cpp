@@ -335,8 +335,10 @@ QWidget* frmNodi::CreaPicker()
         nome->setFont(piccolo);
         nome->setFixedWidth(112);
         nome->setMinimumHeight(QFontMetrics(piccolo).lineSpacing() * 3 + 4);
-        griglia->addWidget(img, 0, k, Qt::AlignHCenter);
-        griglia->addWidget(nome, 1, k, Qt::AlignHCenter | Qt::AlignTop);
+        // Four types a row: the single steps, then their rear-step twins below them.
+        const int riga = 2 * (k / 4);
+        griglia->addWidget(img, riga, k % 4, Qt::AlignHCenter);
+        griglia->addWidget(nome, riga + 1, k % 4, Qt::AlignHCenter | Qt::AlignTop);
     }
     l->addStretch(1);
     l->addLayout(griglia);

@@ -23,27 +23,56 @@ constexpr double kPi = 3.14159265358979323846;
 double Rad(double gradi) { return gradi * kPi / 180.0; }
 
 // Each notch is built in its own frame: the notched member's face along x, the member below
-// (y < 0), the incoming bar above, the heel toward -x from the front corner of the notch at the
-// origin. The front face runs down to Q at depth tv, the seat face back up to R, where the
-// bar's far edge meets the face (R.x = h / sin γ), as the verification lays the faces out.
+// (y < 0), the incoming bar above, the heel toward -x from the origin, where the loaded face
+// meets the member's face. The bar's far edge meets the face at R.
+// Front step: the front face runs down to Q at depth tv, the seat face back up to R
+// (R.x = h / sin γ), as the verification lays the two faces out.
+// Rear step: the bar's end, cut square to its axis, runs from the origin down to Z at depth tv
+// on the far edge (the face tv / cos γ long); a notch deeper than h·cos γ leaves the near edge
+// ending on that face.
 struct Intaglio {
-    QPointF Q, R;
+    std::vector<QPointF> fondo;   // the bar's outline below the member's face, near edge to R
+    QPointF piede;                // where the near edge ends
+    QPointF R;
     QPointF d;     // direction of the bar, away from the joint
-    QPointF n;     // across the bar, from the edge through the origin to the one through R
-    double l1 = 0;  // drawn length of the near edge
-    double l2 = 0;  // of the far edge: the bar's end is cut square
+    QPointF n;     // across the bar, from the near edge to the far one
+    double xTv = 0;   // where the notch depth is measured
+    double l1 = 0;    // drawn length of the near edge
+    double l2 = 0;    // of the far edge: the bar's end is cut square
 };
 
-Intaglio Costruisci(const DisegnoNodo::Dente& t)
+double Scalare(const QPointF& a, const QPointF& b) { return a.x() * b.x() + a.y() * b.y(); }
+
+Intaglio Costruisci(const DisegnoNodo::Dente& t, bool arretrato)
 {
     const double g = Rad(t.gamma);
     Intaglio i;
-    i.Q = QPointF(t.tv * std::tan(g / 2.0), -t.tv);
-    i.R = QPointF(t.h / std::sin(g), 0.0);
     i.d = QPointF(std::cos(g), std::sin(g));
     i.n = QPointF(std::sin(g), -std::cos(g));
+    const QPointF O(0, 0);
+    if (!arretrato) {
+        const QPointF Q(t.tv * std::tan(g / 2.0), -t.tv);
+        i.R = QPointF(t.h / std::sin(g), 0.0);
+        i.piede = O;
+        i.fondo = {O, Q, i.R};
+    } else {
+        const QPointF Z(t.tv * std::tan(g), -t.tv);
+        i.R = Z + (t.tv / std::sin(g)) * i.d;
+        const QPointF P(i.R.x() - t.h / std::sin(g), 0.0);
+        i.xTv = Z.x();
+        if (P.x() <= 0.0) {
+            i.piede = P;
+            i.fondo = {P, O, Z, i.R};
+        } else {
+            // The near edge meets the end face below the member's face.
+            const QPointF faccia = Z - O;
+            const double u = (P.x() * i.d.y() - P.y() * i.d.x()) / (faccia.x() * i.d.y() - faccia.y() * i.d.x());
+            i.piede = O + u * faccia;
+            i.fondo = {i.piede, Z, i.R};
+        }
+    }
     i.l1 = std::max(0.0, t.h * std::cos(g) / std::sin(g)) + 2.2 * t.h;
-    i.l2 = i.l1 - i.R.x() * std::cos(g);
+    i.l2 = i.l1 - Scalare(i.R - i.piede, i.d);
     return i;
 }
 
@@ -111,17 +140,21 @@ QPointF Unita(const QPointF& v)
 
 // One notch and its bar, mapped by t from the notch frame to the world. The member itself
 // is drawn by the caller. simboloAngolo names the angle γ as the report does.
-void AggiungiDente(Scena& s, const DisegnoNodo::Dente& dente, const QTransform& t, const QString& simboloAngolo)
+void AggiungiDente(Scena& s, const DisegnoNodo::Dente& dente, bool arretrato, const QTransform& t,
+                   const QString& simboloAngolo)
 {
-    const Intaglio i = Costruisci(dente);
+    const Intaglio i = Costruisci(dente, arretrato);
     const QPointF O(0, 0);
-    const QPointF fineVicina = O + i.l1 * i.d;
-    const QPointF fineLontana = i.R + i.l2 * i.d;
-    s.poligoni.push_back({t.map(QPolygonF({O, i.Q, i.R, fineLontana, fineVicina})), kAsta});
+    QPolygonF asta;
+    for (const QPointF& p : i.fondo)
+        asta << p;
+    asta << i.R + i.l2 * i.d << i.piede + i.l1 * i.d;
+    s.poligoni.push_back({t.map(asta), kAsta});
 
     const double h = dente.h;
-    // Depth of the notch, beside the front face inside the member.
-    s.quote.push_back({t.map(O), t.map(QPointF(0, -dente.tv)), t.map(QPointF(-0.12 * h, 0)) - t.map(O),
+    // Depth of the notch, beside the loaded face inside the member.
+    const QPointF alto(i.xTv, 0);
+    s.quote.push_back({t.map(alto), t.map(QPointF(i.xTv, -dente.tv)), t.map(QPointF(-0.12 * h, 0)) - t.map(O),
                        QStringLiteral("tv") + dente.pedice + QStringLiteral(" = ") + Cm(dente.tv),
                        t.map(QPointF(-0.35, 1.0)) - t.map(O)});
     // The heel along the face, outside the member.
@@ -129,14 +162,14 @@ void AggiungiDente(Scena& s, const DisegnoNodo::Dente& dente, const QTransform& 
         s.quote.push_back({t.map(QPointF(-dente.lv, 0)), t.map(O), t.map(QPointF(0, 0.75 * h)) - t.map(O),
                            QStringLiteral("Lv") + dente.pedice + QStringLiteral(" = ") + Cm(dente.lv), QPointF()});
     // The bar's depth across it, near its end.
-    const QPointF a = O + 0.8 * i.l2 * i.d;
+    const QPointF a = i.piede + 0.8 * std::min(i.l1, i.l2) * i.d;
     s.quote.push_back({t.map(a), t.map(a + h * i.n), QPointF(0, 0), QStringLiteral("h = ") + Cm(h),
                        t.map(i.d) - t.map(O)});
     // The angle between the bar and the member, at R.
     s.archi.push_back({t.map(i.R), 0.9 * h, Unita(t.map(i.R + QPointF(1, 0)) - t.map(i.R)),
                        Unita(t.map(i.R + i.d) - t.map(i.R)), simboloAngolo + QStringLiteral(" = ") + Gradi(dente.gamma)});
     // The thrust along the bar's axis, toward the joint.
-    const QPointF asse = O + 0.5 * h * i.n;
+    const QPointF asse = i.piede + 0.5 * h * i.n;
     if (dente.N > 0)
         s.frecce.push_back({t.map(asse + (i.l1 + 1.6 * h) * i.d), t.map(asse + (i.l1 + 0.3 * h) * i.d),
                             QStringLiteral("N") + dente.pedice + QStringLiteral(" = ") + Kn(dente.N)});
@@ -151,7 +184,7 @@ Scena CatenaPuntone(const DisegnoNodo& d)
 {
     Scena s;
     const DisegnoNodo::Dente& dente = d.denti.front();
-    const Intaglio i = Costruisci(dente);
+    const Intaglio i = Costruisci(dente, d.arretrato);
     const double hn = d.hIntagliata;
     const double sinistra = -dente.lv;
     const double destra = i.R.x() + std::max(dente.lv, 1.5 * hn);
@@ -171,7 +204,7 @@ Scena CatenaPuntone(const DisegnoNodo& d)
             s.frecce.push_back({QPointF(x1 + 0.45 * hn, sotto - 0.5 * hn), QPointF(x1 + 0.45 * hn, -hn),
                                 QStringLiteral("R = ") + Kn(std::fabs(d.reazione))});
     }
-    AggiungiDente(s, dente, QTransform(), QStringLiteral("\u03b1"));
+    AggiungiDente(s, dente, d.arretrato, QTransform(), QStringLiteral("\u03b1"));
     return s;
 }
 
@@ -179,7 +212,7 @@ Scena PuntoneSaetta(const DisegnoNodo& d)
 {
     Scena s;
     const DisegnoNodo::Dente& dente = d.denti.front();
-    const Intaglio i = Costruisci(dente);
+    const Intaglio i = Costruisci(dente, d.arretrato);
     const double hn = d.hIntagliata;
     const double lato = std::max(2.0 * hn, 1.5 * dente.h);
     // The rafter runs along its inclination; the strut comes from below, θ from the lower rafter.
@@ -188,7 +221,7 @@ Scena PuntoneSaetta(const DisegnoNodo& d)
     s.poligoni.push_back({t.map(Rettangolo(-lato, 0, i.R.x() + lato, -hn)), kMembro});
     s.quote.push_back({t.map(QPointF(-lato, 0)), t.map(QPointF(-lato, -hn)), t.map(QPointF(-0.25 * hn, 0)),
                        QStringLiteral("h = ") + Cm(hn), QPointF()});
-    AggiungiDente(s, dente, t, QStringLiteral("\u03b8"));
+    AggiungiDente(s, dente, d.arretrato, t, QStringLiteral("\u03b8"));
     return s;
 }
 
@@ -198,8 +231,11 @@ Scena Monaco(const DisegnoNodo& d, bool dalBasso)
     const double hp = d.hIntagliata;
     const DisegnoNodo::Dente& sx = d.denti[0];
     const DisegnoNodo::Dente& dx = d.denti[1];
-    const double tallone = std::max(sx.lv, dx.lv);
-    const double corsa = std::max(Costruisci(sx).R.x(), Costruisci(dx).R.x()) + 1.5 * hp;
+    // A rear step's post has no heel: it is drawn a little past its notches.
+    auto tratto = [hp](const DisegnoNodo::Dente& t) { return t.lv > 0 ? t.lv : 0.8 * hp; };
+    const double tallone = std::max(tratto(sx), tratto(dx));
+    const double corsa =
+        std::max(Costruisci(sx, d.arretrato).R.x(), Costruisci(dx, d.arretrato).R.x()) + 1.5 * hp;
     // The post's end is where the heels end: above the notches for rafters, below for struts.
     const double verso = dalBasso ? -1.0 : 1.0;
     const double estremo = verso * tallone;
@@ -211,10 +247,10 @@ Scena Monaco(const DisegnoNodo& d, bool dalBasso)
     for (int lato = 0; lato < 2; ++lato) {
         const DisegnoNodo::Dente& dente = d.denti[static_cast<std::size_t>(lato)];
         const double segnoX = lato == 0 ? -1.0 : 1.0;
-        const double y0 = estremo - verso * dente.lv;
+        const double y0 = estremo - verso * tratto(dente);
         // (x, y) -> (segnoX·y + face, -verso·x + y0)
         const QTransform t(0, -verso, segnoX, 0, segnoX * hp / 2, y0);
-        AggiungiDente(s, dente, t, QStringLiteral("\u03b8") + dente.pedice);
+        AggiungiDente(s, dente, d.arretrato, t, QStringLiteral("\u03b8") + dente.pedice);
     }
     return s;
 }
@@ -312,6 +348,7 @@ DisegnoNodo DisegnoDi(const clsNodo& nodo)
         return t;
     };
     d.hIntagliata = profondita(tipo->astaIntagliata);
+    d.arretrato = tipo->arretrato;
     switch (tipo->famiglia) {
     case FamigliaRelazione::CatenaPuntone:
         d.forma = DisegnoNodo::Forma::CatenaPuntone;
@@ -328,8 +365,9 @@ DisegnoNodo DisegnoDi(const clsNodo& nodo)
         break;
     case FamigliaRelazione::Monaco:
         d.forma = tipo->asteDalBasso ? DisegnoNodo::Forma::MonacoSaette : DisegnoNodo::Forma::MonacoPuntoni;
-        d.denti.push_back(dente(nodo.tv, nodo.Lv, 90.0 - asta(1).Angolo, 1, QStringLiteral("1")));
-        d.denti.push_back(dente(nodo.tvB, nodo.LvB, 90.0 - asta(3).Angolo, 3, QStringLiteral("2")));
+        // Heels only where the type asks for them (a rear step's king post has none).
+        d.denti.push_back(dente(nodo.tv, tipo->UsaMisura(2) ? nodo.Lv : 0.0f, 90.0 - asta(1).Angolo, 1, QStringLiteral("1")));
+        d.denti.push_back(dente(nodo.tvB, tipo->UsaMisura(4) ? nodo.LvB : 0.0f, 90.0 - asta(3).Angolo, 3, QStringLiteral("2")));
         break;
     }
     return d;

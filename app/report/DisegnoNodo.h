@@ -25,6 +25,7 @@ struct DisegnoNodo {
     enum class Forma { Nessuna, CatenaPuntone, PuntoneSaetta, MonacoPuntoni, MonacoSaette };
 
     Forma forma = Forma::Nessuna;
+    bool arretrato = false;      // rear steps: the bar's square end on one notch face
     double hIntagliata = 0;      // depth of the notched member
     double inclinazione = 0;     // of the notched rafter of a rafter–strut joint
     std::vector<Dente> denti;    // one, or left and right of a king post

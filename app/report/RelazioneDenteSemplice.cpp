@@ -222,10 +222,13 @@ void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo
         Geometria(box, " Profondità Intaglio:     tv  = ", nodo.tv);
         break;
     case FamigliaRelazione::Monaco:
+        // The king post's rear steps have no heels.
         Geometria(box, " Profondità Intaglio:     tv1 = ", nodo.tv);
-        Geometria(box, " Lunghezza Resistente:    Lv1 = ", nodo.Lv);
+        if (tipo->UsaMisura(2))
+            Geometria(box, " Lunghezza Resistente:    Lv1 = ", nodo.Lv);
         Geometria(box, " Profondità Intaglio:     tv2 = ", nodo.tvB);
-        Geometria(box, " Lunghezza Resistente:    Lv2 = ", nodo.LvB);
+        if (tipo->UsaMisura(4))
+            Geometria(box, " Lunghezza Resistente:    Lv2 = ", nodo.LvB);
         break;
     }
     box.Accoda(LF);
@@ -248,7 +251,8 @@ void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo
         box.Accoda(LF);
     }
     BloccoFaccia(box, tipo->etichetteFacce[0], 1, {nodo.F1, nodo.Angolo1, nodo.fd1, nodo.tens1}, normativa, estesa);
-    BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2, nodo.Angolo2, nodo.fd2, nodo.tens2}, normativa, estesa);
+    if (!tipo->arretrato)
+        BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2, nodo.Angolo2, nodo.fd2, nodo.tens2}, normativa, estesa);
     box.Accoda(LF);
 
     if (tipo->famiglia == FamigliaRelazione::CatenaPuntone) {
@@ -269,7 +273,9 @@ void creaRelVerNodiCapriataDenteSemplice(SuperficieRelazione& box, const clsNodo
         box.Accoda(QStringLiteral(" Saetta di destra") + LF);
         box.Accoda(LF);
         BloccoFaccia(box, tipo->etichetteFacce[0], 1, {nodo.F1B, nodo.Angolo1B, nodo.fd1B, nodo.tens1B}, normativa, estesa);
-        BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2B, nodo.Angolo2B, nodo.fd2B, nodo.tens2B}, normativa, estesa);
+        if (!tipo->arretrato)
+            BloccoFaccia(box, tipo->etichetteFacce[1], 2, {nodo.F2B, nodo.Angolo2B, nodo.fd2B, nodo.tens2B}, normativa,
+                         estesa);
         box.Accoda(LF);
     }
     if (estesa)

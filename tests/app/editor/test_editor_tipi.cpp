@@ -88,8 +88,13 @@ TEST_F(EditorTest, ButtonsTabsAndListsCarryTheirTexts)
     for (int j = 0; j < 6; ++j)
         EXPECT_EQ(f->SSTab2->tabText(j), QString::number(j + 1));
 
-    EXPECT_EQ(f->cmbTipoNodo->count(), 4);
-    for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(f->cmbTipoNodo->count(), 8) << "four single steps, then their rear-step twins";
+    EXPECT_EQ(frmNodi::TipiNodo(),
+              QStringList({QStringLiteral("Catena Puntone a Dente Semplice"), QStringLiteral("Puntone Saetta a Dente Semplice"),
+                           QStringLiteral("Monaco Puntoni a Dente Semplice"), QStringLiteral("Monaco Saette a Dente Semplice"),
+                           QStringLiteral("Catena Puntone a Dente Arretrato"), QStringLiteral("Puntone Saetta a Dente Arretrato"),
+                           QStringLiteral("Monaco Puntoni a Dente Arretrato"), QStringLiteral("Monaco Saette a Dente Arretrato")}));
+    for (int k = 0; k < 8; ++k) {
         EXPECT_EQ(f->cmbTipoNodo->itemText(k), frmNodi::TipiNodo().at(k));
         EXPECT_EQ(f->ImgTipoUnione[static_cast<std::size_t>(k)]->toolTip(), frmNodi::TipiNodo().at(k));
         EXPECT_FALSE(f->ImgTipoUnione[static_cast<std::size_t>(k)]->pixmap().isNull());
@@ -282,16 +287,16 @@ TEST_F(EditorTest, TypePicturesHighlightOnHoverAndSelectTheirType)
         return s;
     };
     Mouse(f->ImgTipoUnione[1], QEvent::MouseMove);
-    EXPECT_EQ(bordi(), QStringLiteral("-#--"));
+    EXPECT_EQ(bordi(), QStringLiteral("-#------"));
     Mouse(f->ImgTipoUnione[3], QEvent::MouseMove);
-    EXPECT_EQ(bordi(), QStringLiteral("---#"));
+    EXPECT_EQ(bordi(), QStringLiteral("---#----"));
     Mouse(f->PicTipoNodi, QEvent::MouseMove);
-    EXPECT_EQ(bordi(), QStringLiteral("----"));
+    EXPECT_EQ(bordi(), QStringLiteral("--------"));
 
     f->cmbTipoNodo->setEnabled(false);   // works whether or not the list is enabled
     Mouse(f->ImgTipoUnione[2], QEvent::MouseMove);
     Mouse(f->ImgTipoUnione[2], QEvent::MouseButtonRelease);
-    EXPECT_EQ(bordi(), QStringLiteral("----"));
+    EXPECT_EQ(bordi(), QStringLiteral("--------"));
     EXPECT_EQ(f->cmbTipoNodo->currentText(), QStringLiteral("Monaco Puntoni a Dente Semplice"));
     EXPECT_EQ(f->Disegni->currentWidget(), f->PicNodo[2]);
     EXPECT_EQ(f->NumeroSchedeDisponibili(), 3);

@@ -215,8 +215,10 @@ TEST_F(RelazioniTest, AJointIsVerifiedOnlyWhileItsResultsMatchItsData)
     EXPECT_TRUE(Relazione::NodoVerificato(Nodo(1)));
 
     clsNodo altroTipo = Nodo(1);
-    altroTipo.TipoNodo = "Catena Puntone a Dente Arretrato";
+    altroTipo.TipoNodo = "Catena Puntone a Doppio Dente";
     EXPECT_FALSE(Relazione::NodoVerificato(altroTipo)) << "a type the editor does not verify";
+    altroTipo.TipoNodo = "Catena Puntone a Dente Arretrato";
+    EXPECT_FALSE(Relazione::NodoVerificato(altroTipo)) << "results of the single step, not of the rear step";
     clsNodo senzaAste = Nodo(1);
     senzaAste.Asta = std::make_shared<Collezione<clsAsta>>();
     EXPECT_FALSE(Relazione::NodoVerificato(senzaAste));

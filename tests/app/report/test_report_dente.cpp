@@ -309,7 +309,7 @@ TEST(creaRelVerNodiCapriataDenteSemplice, SupportBlockOnlyWithReactionAndBearing
 
 TEST(creaRelVerNodiCapriataDenteSemplice, WritesNothingForAnotherType)
 {
-    const auto nodo = NodiEsempio::NodoVuoto("Puntone Saetta a Dente Arretrato", 3);
+    const auto nodo = NodiEsempio::NodoVuoto("Puntone Saetta a Doppio Dente", 3);
     EXPECT_TRUE(Sezione(*nodo).empty());
 }
 

@@ -45,7 +45,7 @@ TEST(CreaRelVerNodi, ClearsAndWritesTitleAndTypeThenTheStepJointSection)
 
 TEST(CreaRelVerNodi, OtherTypesGetOnlyTitleAndTypeLine)
 {
-    for (const char* tipo : {"", "Puntone Saetta a Dente Arretrato", "catena puntone a dente semplice"}) {
+    for (const char* tipo : {"", "Puntone Saetta a Doppio Dente", "catena puntone a dente semplice"}) {
         const auto nodo = NodiEsempio::NodoVuoto(tipo, 2);
         CoefficientiProva coef;
         SuperficieRegistrata box;

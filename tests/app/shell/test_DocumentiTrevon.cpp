@@ -53,7 +53,9 @@ TEST(Documents, GuideTextCarriesTheFormulas) {
     const QString testo = QString::fromUtf8(p.readAllStandardOutput());
     for (const char* atteso : {"Appunti SL", "Catena Puntone a Dente Semplice",
                                "Puntone Saetta a Dente Semplice", "Tabella 4.4.III", "Tabella 4.4.IV",
-                               "0,60", "0,50", "1,50", "1,45", "400 mm", "NON VERIFICA"})
+                               "0,60", "0,50", "1,50", "1,45", "400 mm", "NON VERIFICA",
+                               "Il dente arretrato", "Catena Puntone a Dente Arretrato",
+                               "Puntone Saetta a Dente Arretrato", "7,50 cm", "14,43"})
         EXPECT_TRUE(testo.contains(QString::fromUtf8(atteso))) << atteso;
 }
 
