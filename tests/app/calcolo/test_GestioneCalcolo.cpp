@@ -404,6 +404,55 @@ TEST_F(CalcoloTest, MaterialsChangedInTheArchiveKeepTheSavedValuesAndAreNamed)
     EXPECT_EQ(Relazioni(), relazioni);
 }
 
+// The four rear-step types saved and reopened give the same records and reports; a file of
+// format version 1 holding them opens too (the reader takes any type of the table).
+TEST_F(CalcoloTest, RearStepJointsSavedAndOpenedGiveTheSameRecordsAndReports)
+{
+    for (int k = 4; k <= 7; ++k) {
+        if (k > 4)
+            Aggiungi();
+        DenteArretrato(k);
+        Registra();
+    }
+    for (const auto& a : Presi())
+        ADD_FAILURE() << a.testo.toStdString();
+    ASSERT_EQ(Totale(), 4);
+    std::vector<std::vector<double>> valori;
+    for (int n = 1; n <= 4; ++n)
+        valori.push_back(Valori(Nodo(n)));
+    const std::vector<QString> relazioni = Relazioni();
+    for (const QString& r : relazioni)
+        EXPECT_TRUE(r.contains(QStringLiteral("a Dente Arretrato"))) << r.toStdString();
+    ASSERT_TRUE(ModuloTrevon::SalvaCalcoloIn(File("arretrati.trv")));
+
+    // The same file as version 1 wrote it: no code (NTC 2008), kmod a list of three values.
+    QFile file(File("arretrati.trv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QJsonObject radice = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    radice[QStringLiteral("versione")] = 1;
+    radice.remove(QStringLiteral("normativa"));
+    QJsonObject coefficienti = radice[QStringLiteral("coefficienti")].toObject();
+    coefficienti[QStringLiteral("kmod")] = QJsonArray{0.6, 0.6, 0.5};
+    coefficienti.remove(QStringLiteral("colonnaGammaM"));
+    radice[QStringLiteral("coefficienti")] = coefficienti;
+    QFile v1(File("arretrati-v1.trv"));
+    ASSERT_TRUE(v1.open(QIODevice::WriteOnly));
+    v1.write(QJsonDocument(radice).toJson());
+    v1.close();
+
+    for (const char* nome : {"arretrati.trv", "arretrati-v1.trv"}) {
+        SCOPED_TRACE(nome);
+        NuovoCalcoloNoSalva();
+        ASSERT_TRUE(ModuloTrevon::ApriCalcoloDaFile(File(nome)));
+        EXPECT_TRUE(Presi().empty());
+        ASSERT_EQ(Totale(), 4);
+        for (int n = 1; n <= 4; ++n)
+            EXPECT_EQ(Valori(Nodo(n)), valori[static_cast<std::size_t>(n - 1)]) << n;
+        EXPECT_EQ(Relazioni(), relazioni);
+    }
+}
+
 // The project's data belong to the calculation: a change of them alone is a change to save,
 // the file keeps them, and a new calculation starts without them.
 TEST_F(CalcoloTest, ProjectDataTravelWithTheFileAndANewCalculationHasNone)

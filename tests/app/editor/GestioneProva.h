@@ -71,9 +71,10 @@ protected:
 
     // The tie–rafter joint of the worked example, as a user types it: rafter 10 × 20 cm at 30°
     // with 50 kN, tie 10 × 20 cm, tv 3, Lv 20, support 30 kN over 15 cm.
-    void CatenaPuntone(const QString& sforzo = QStringLiteral("50"), const QString& angolo = QStringLiteral("30"))
+    void CatenaPuntone(const QString& sforzo = QStringLiteral("50"), const QString& angolo = QStringLiteral("30"),
+                       int tipo = 0)
     {
-        f->cmbTipoNodo->setCurrentIndex(0);
+        f->cmbTipoNodo->setCurrentIndex(tipo);
         Batti(f->txtMis[1], QStringLiteral("3"));
         Batti(f->txtMis[2], QStringLiteral("20"));
         Batti(f->txtReaz, QStringLiteral("30"));
@@ -86,6 +87,44 @@ protected:
         Batti(f->txtHAsta[2], QStringLiteral("20"));
         Batti(f->txtAngAsta[2], angolo);
         Batti(f->txtNAsta[2], sforzo);
+    }
+
+    // The rear-step joints of the library's worked examples, typed: k = 4 tie–rafter (the
+    // tie–rafter above), 5 rafter–strut (bar 2 of C30, strut 10 × 15 at 30° with −30 kN on a
+    // rafter at 30°, tv 3), 6 and 7 king post (C30 post 14 cm wide; left bar 12 cm at 30° with
+    // −50 kN, tv1 3; right bar 10 cm at 45° with −40 kN, tv2 4).
+    void DenteArretrato(int k, const QString& tv = QStringLiteral("3"))
+    {
+        if (k == 4) {
+            CatenaPuntone(QStringLiteral("50"), QStringLiteral("30"), 4);
+            Batti(f->txtMis[1], tv);
+            return;
+        }
+        f->cmbTipoNodo->setCurrentIndex(k);
+        Batti(f->txtMis[1], tv);
+        if (k == 5) {
+            for (int b = 1; b <= 3; ++b) {
+                const auto bb = static_cast<std::size_t>(b);
+                Materiale(b, b == 2 ? C30 : C24);
+                Batti(f->txtBAsta[bb], b == 3 ? QStringLiteral("10") : QStringLiteral("12"));
+                Batti(f->txtHAsta[bb], b == 3 ? QStringLiteral("15") : QStringLiteral("20"));
+                Batti(f->txtAngAsta[bb], QStringLiteral("30"));
+            }
+            Batti(f->txtNAsta[3], QStringLiteral("-30"));
+            return;
+        }
+        Batti(f->txtMis[3], QStringLiteral("4"));
+        const char* basi[] = {"12", "14", "10"};
+        for (int b = 1; b <= 3; ++b) {
+            const auto bb = static_cast<std::size_t>(b);
+            Materiale(b, b == 2 ? C30 : C24);
+            Batti(f->txtBAsta[bb], QString::fromUtf8(basi[b - 1]));
+            Batti(f->txtHAsta[bb], QStringLiteral("20"));
+        }
+        Batti(f->txtAngAsta[1], QStringLiteral("30"));
+        Batti(f->txtNAsta[1], QStringLiteral("-50"));
+        Batti(f->txtAngAsta[3], QStringLiteral("45"));
+        Batti(f->txtNAsta[3], QStringLiteral("-40"));
     }
 
     // A rafter–strut joint: rafter 12 × 20, strut 10 × 15 at 60° with 30 kN, tv 3.

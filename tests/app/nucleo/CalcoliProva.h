@@ -74,4 +74,15 @@ inline FileCalcolo::Calcolo QuattroTipi()
     return c;
 }
 
+// The four types again, as their rear-step twins.
+inline FileCalcolo::Calcolo QuattroArretrati()
+{
+    FileCalcolo::Calcolo c = QuattroTipi();
+    for (auto& n : c.nodi) {
+        const std::string semplice = " a Dente Semplice";
+        n->TipoNodo = n->TipoNodo.substr(0, n->TipoNodo.size() - semplice.size()) + " a Dente Arretrato";
+    }
+    return c;
+}
+
 }  // namespace CalcoliProva

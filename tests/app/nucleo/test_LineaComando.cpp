@@ -130,6 +130,45 @@ TEST_F(LineaComandoTest, FourPassingTypesGiveStatusZeroWithEveryCheckOfTheirRepo
     EXPECT_TRUE(nodi.at(2).toObject().value(QStringLiteral("risultati")).toObject().contains(QStringLiteral("tens1B")));
 }
 
+// The rear-step types on the command line: one face per notch, the heel and support of the
+// tie–rafter, and only the results their verification writes.
+TEST_F(LineaComandoTest, RearStepTypesGiveOneFaceCheckPerNotch)
+{
+    FileCalcolo::Calcolo c = CalcoliProva::QuattroArretrati();
+    c.nodi[0]->ReazioneY = 10;
+    c.nodi[0]->LunghezzaAppoggio = 15;
+    // A strut square to the rafter leaves a rear step no depth at all (the library's limit is 0):
+    // the strut is inclined so that θ = 120°.
+    c.nodi[1]->Asta->Item(3)->Angolo = 30;
+    ASSERT_EQ(Esegui({QStringLiteral("--verifica"), Scrivi(c), QStringLiteral("--json"), QStringLiteral("-")}),
+              LineaComando::TuttoVerificato)
+        << err.toStdString() << out.toStdString();
+    const QJsonArray nodi = Nodi();
+    ASSERT_EQ(nodi.size(), 4);
+    const std::vector<QStringList> attese = {
+        {QStringLiteral("Intaglio SX: compressione inclinata F1"), QStringLiteral("Taglio tallone"),
+         QStringLiteral("Appoggio compressione perpendicolare alla fibratura")},
+        {QStringLiteral("Intaglio SUP: compressione inclinata F1")},
+        {QStringLiteral("Saetta di sinistra, Intaglio SUP: compressione inclinata F1"),
+         QStringLiteral("Saetta di destra, Intaglio SUP: compressione inclinata F1")},
+        {QStringLiteral("Saetta di sinistra, Intaglio INF: compressione inclinata F1"),
+         QStringLiteral("Saetta di destra, Intaglio INF: compressione inclinata F1")},
+    };
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        const QJsonObject n = nodi.at(i).toObject();
+        EXPECT_EQ(n.value(QStringLiteral("esito")).toString(), QStringLiteral("VERIFICA"));
+        QStringList nomi;
+        for (const QJsonValue& v : n.value(QStringLiteral("verifiche")).toArray())
+            nomi << v.toObject().value(QStringLiteral("nome")).toString();
+        EXPECT_EQ(nomi, attese[static_cast<std::size_t>(i)]);
+        const QJsonObject r = n.value(QStringLiteral("risultati")).toObject();
+        EXPECT_TRUE(r.contains(QStringLiteral("tens1")));
+        for (const char* mai : {"F2", "tens2", "beta", "tens2B"})
+            EXPECT_FALSE(r.contains(QLatin1String(mai))) << mai;
+    }
+}
+
 TEST_F(LineaComandoTest, JointsNotVerifiedAreNamedWithTheirReason)
 {
     FileCalcolo::Calcolo c = CalcoliProva::QuattroTipi();

@@ -2,6 +2,7 @@
 // utilisation and reference of each check, and the joint's verdict.
 #include "NodiEsempio.h"
 
+#include "calcolo/RisultatiNodo.h"
 #include "report/DisegnoNodo.h"
 #include "report/RelazioneComune.h"
 #include "report/SuperficieQTextEdit.h"
@@ -239,4 +240,31 @@ TEST(DisegnoNodo, TheReportBoxDrawsTheJoint)
     };
     EXPECT_GT(pixelLegno(Coefficienti2018()), 2000);
     EXPECT_EQ(pixelLegno(NodiEsempio::CoefficientiProva()), 0);
+}
+
+// A rear step under NTC 2018: one face with its utilisation, the heel and support as before, the
+// verdict over those checks, and a drawing of the square-cut end.
+TEST(RelazioneRegistro, ARearStepReportsOneFaceWithItsUtilisationAndVerdict)
+{
+    auto nodo = NodiEsempio::CatenaPuntone(true);
+    nodo->TipoNodo = "Catena Puntone a Dente Arretrato";
+    CopiaDiProva prova(*nodo);
+    bool procedi = false;
+    prova.Registro().VerNodoCPDA(procedi, 1);
+    ASSERT_TRUE(procedi);
+    const QStringList righe = Righe(prova.Nodo(), Coefficienti2018());
+    InOrdine(righe, {
+        QStringLiteral(" Tipologia Nodo:          Catena Puntone a Dente Arretrato"),
+        QStringLiteral(" Intaglio SX:   Componente di compressione F1 =  50,00 kN"),
+        QStringLiteral("                σ =  14,43 N/mmq  >  fcα1,d  -  NON VERIFICA"),
+        // 14,43 / 6,154 N/mm²: the whole thrust at α to the grain
+        QStringLiteral("                η = σ/fcα1,d = 234,5 %   (EN 1995-1-1 (6.16), kc,90 = 1)"),
+        QStringLiteral(" η = τ/fvd = 90,2 %   (EN 1995-1-1 (6.13))"),
+        QStringLiteral(" η = σ/fc90d = 55,4 %   (EN 1995-1-1 (6.3), kc,90 = 1; σ = R/(B·Lef))"),
+        QStringLiteral(" ESITO: NON VERIFICATO   (verifica determinante: Intaglio SX: compressione inclinata F1, η = 234,5 %)"),
+    });
+    EXPECT_TRUE(righe.filter(QStringLiteral("F2")).isEmpty());
+    const DisegnoNodo d = DisegnoDi(prova.Nodo());
+    EXPECT_TRUE(d.Valido());
+    EXPECT_TRUE(d.arretrato);
 }
