@@ -8,6 +8,20 @@
 
 #include <cstdio>
 
+namespace {
+
+// The windows need a display; without one Qt's platform plugin would abort with its own
+// English advice. A platform chosen explicitly (offscreen, vnc, ...) is the user's business.
+bool SchermoDisponibile()
+{
+    const QByteArray piattaforma = qgetenv("QT_QPA_PLATFORM");
+    if (!piattaforma.isEmpty() && !piattaforma.startsWith("xcb") && !piattaforma.startsWith("wayland"))
+        return true;
+    return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     PreparaProcesso();
@@ -28,6 +42,15 @@ int main(int argc, char** argv)
         QTextStream out(stdout);
         QTextStream err(stderr);
         return LineaComando::Esegui(argomenti, out, err, Relazione::EsportaRelazioneCompleta);
+    }
+    if (!SchermoDisponibile()) {
+        std::fprintf(stderr, "%s\n",
+                     QStringLiteral("Trevon-SL: nessuno schermo disponibile (DISPLAY non impostata): avviare il "
+                                    "programma in una sessione grafica, oppure con \"xvfb-run Trevon-SL\"; "
+                                    "la verifica senza finestre è \"Trevon-SL --verifica CALCOLO.trv\".")
+                         .toLocal8Bit()
+                         .constData());
+        return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trevon-SL"));

@@ -368,6 +368,11 @@ QWidget* frmNodi::CreaPannelloAsta(int i)
     g->addWidget(ComboAsta[ii], 0, 1);
     g->addWidget(lblBase[ii], 1, 0);
     g->addWidget(txtBAsta[ii], 1, 1);
+    // Engineers give a round bar's diameter: it is shown beside the radius the field holds.
+    lblDiametro[ii] = nominato(new QLabel(pannello), indice("lblDiametro", i));
+    lblDiametro[ii]->hide();
+    g->addWidget(lblDiametro[ii], 1, 2);
+    connect(txtBAsta[ii], &QLineEdit::textChanged, this, [this, i] { MostraDiametro(i); });
     g->addWidget(lblAltezza[ii], 2, 0);
     g->addWidget(txtHAsta[ii], 2, 1);
     g->addWidget(lblAngAsta[ii], 3, 0);

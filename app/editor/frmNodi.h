@@ -86,6 +86,7 @@ public:
     // --- Handlers (run by the controls' signals; callable where a caller must rerun them) ---
     void TipoSelezionato();              // layout of the type selected in cmbTipoNodo
     void SezioneSelezionata(int i);      // section shape of bar i
+    void MostraDiametro(int i);          // a circular bar i: its diameter beside the radius
     void SchedaAstaSelezionata(int j);   // bar tab j selected: material field and bar name
     void SelezionaScheda(int j);         // selects tab j of SSTab2 (runs the handler on a change)
 
@@ -181,6 +182,7 @@ public:
     std::array<QLabel*, NumAste + 1> lblAsta{};     // [0] "Asta N.", [i] "Tipo Sezione"
     std::array<QComboBox*, NumAste + 1> ComboAsta{};
     std::array<QLabel*, NumAste + 1> lblBase{};
+    std::array<QLabel*, NumAste + 1> lblDiametro{};   // a circular bar's diameter, beside its radius
     std::array<QLineEdit*, NumAste + 1> txtBAsta{};
     std::array<QLabel*, NumAste + 1> lblAltezza{};
     std::array<QLineEdit*, NumAste + 1> txtHAsta{};
@@ -270,6 +272,7 @@ private:
     bool bloccoMateriale_ = false;   // txtMatAsta written by the tab switch: no reload
     std::vector<MaterialeAsta> materialiAste_ = std::vector<MaterialeAsta>(NumAste + 1);   // [k]: LstMatAsta(k)'s material
     bool inCostruzione_ = true;
+    bool senzaProposta_ = false;   // a tab shown by a failed check proposes no material
     bool bloccoCoefficienti_ = false;   // the boxes are being filled: one publication at the end
     QGroupBox* tabKmod = nullptr;
     QGroupBox* tabGM = nullptr;

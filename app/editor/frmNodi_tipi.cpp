@@ -1,6 +1,7 @@
 // Joint types: the layout each type gives the editor, section shapes, bar tabs, type pictures.
 #include "editor/frmNodi.h"
 
+#include "calcolo/Numeri.h"
 #include "calcolo/TipiNodo.h"
 
 #include "calcolo/CalcoloInCorso.h"
@@ -150,10 +151,26 @@ void frmNodi::SezioneSelezionata(int i)
         lblAltezza[ii]->show();
         txtHAsta[ii]->show();
     } else if (sezione == QStringLiteral("Circolare")) {
-        lblBase[ii]->setText(QStringLiteral("R (cm)"));
+        // The field holds the radius (stored files rely on it): the caption says so.
+        lblBase[ii]->setText(QStringLiteral("R (raggio) [cm]"));
         lblAltezza[ii]->hide();
         txtHAsta[ii]->hide();
     }
+    MostraDiametro(i);
+}
+
+void frmNodi::MostraDiametro(int i)
+{
+    const auto ii = static_cast<std::size_t>(i);
+    if (ComboAsta[ii]->currentText() != QStringLiteral("Circolare")) {
+        lblDiametro[ii]->hide();
+        return;
+    }
+    const std::optional<double> r = Numeri::Leggi(txtBAsta[ii]->text());
+    lblDiametro[ii]->setText(QStringLiteral("\u00d8 = ") +
+                             (r && *r > 0 ? Numeri::TestoDueDecimali(2.0 * *r) : QStringLiteral("\u2013")) +
+                             QStringLiteral(" cm"));
+    lblDiametro[ii]->show();
 }
 
 void frmNodi::SchedaAstaSelezionata(int j)
@@ -166,7 +183,7 @@ void frmNodi::SchedaAstaSelezionata(int j)
         ImpostaMateriale(QString::number(n), true);
     } else {
         ImpostaMateriale(QString(), false);
-        if (k > 1) {
+        if (k > 1 && !senzaProposta_) {
             const int p = NumeroMateriale(k - 1);
             if (p >= 1)
                 ImpostaMateriale(QString::number(p), false);   // proposal: loads bar k's list

@@ -88,7 +88,13 @@ void frmNodi::MettiFuoco(const CampoNodo& campo)
     }
     if (!asta)
         return;
-    SelezionaScheda(campo.indice - 1);
+    {
+        // Showing the bar that failed changes nothing else: no material is proposed to it.
+        const bool prima = senzaProposta_;
+        senzaProposta_ = true;
+        SelezionaScheda(campo.indice - 1);
+        senzaProposta_ = prima;
+    }
     switch (campo.tipo) {
     case T::Sezione: ComboAsta[ii]->setFocus(); break;
     case T::Base: SelezionaTesto(txtBAsta[ii]); break;
@@ -144,10 +150,13 @@ bool frmNodi::TastoPremuto(QObject* oggetto, int tasto, const QString& testo)
     };
 
     if (oggetto == cmbTipoNodo) {
-        // The list takes no typed keys; Enter goes on to the first notch field.
-        if (invio(tasto))
+        // A typed key, Enter included, goes on to the first notch field; the list itself takes
+        // none (the arrows still choose the type).
+        if (!testo.isEmpty() || invio(tasto)) {
             SelezionaTesto(txtMis[1]);
-        return !testo.isEmpty() || invio(tasto);
+            return true;
+        }
+        return false;
     }
     if (oggetto == SSTab2->tabBar()) {
         if (testo.isEmpty() && !invio(tasto))

@@ -94,7 +94,8 @@ void frmTipoVer::setVisible(bool visibile) {
 void frmTipoVer::evidenzia(QLabel* etichetta, const QColor& colore) {
     QPalette p = etichetta->palette();
     p.setColor(QPalette::Window, colore);
-    p.setColor(QPalette::WindowText, Qt::white);
+    // White reads on blue; on yellow the caption turns dark blue, or it could not be read.
+    p.setColor(QPalette::WindowText, colore == ColoreEvidenziato ? QColor(0x0B, 0x2A, 0x5B) : QColor(Qt::white));
     etichetta->setPalette(p);
 }
 

@@ -329,3 +329,35 @@ TEST_F(GestioneTest, AMaterialWithoutTimberTypeIsRefusedNamingIt)
         << presi[0].testo.toStdString();
     EXPECT_TRUE(Nodo(1).TipoNodo.empty()) << "nothing registered";
 }
+
+// A failed bar check shows that bar's tab and changes nothing else: the previous bar's
+// material is not proposed to it, so the next "Registra" fails again.
+TEST_F(GestioneTest, AFailedBarCheckShowsTheBarAndProposesNoMaterial)
+{
+    f->cmbTipoNodo->setCurrentIndex(0);
+    Batti(f->txtMis[1], QStringLiteral("3"));
+    Batti(f->txtMis[2], QStringLiteral("20"));
+    Materiale(1, C30);
+    Batti(f->txtBAsta[1], QStringLiteral("10"));
+    Batti(f->txtHAsta[1], QStringLiteral("20"));
+    Batti(f->txtBAsta[2], QStringLiteral("10"));
+    Batti(f->txtHAsta[2], QStringLiteral("20"));
+    Batti(f->txtAngAsta[2], QStringLiteral("30"));
+    Batti(f->txtNAsta[2], QStringLiteral("50"));
+    ASSERT_EQ(f->SSTab2->currentIndex(), 0);
+    for (int volta = 1; volta <= 2; ++volta) {
+        SCOPED_TRACE(volta);
+        f->Command8->click();
+        const auto presi = Presi();
+        ASSERT_EQ(presi.size(), 1u);
+        EXPECT_EQ(presi[0].testo, QStringLiteral("Specificare Materiale Asta N. 2"));
+        EXPECT_EQ(f->SSTab2->currentIndex(), 1);
+        EXPECT_TRUE(f->txtMatAsta->text().isEmpty());
+        EXPECT_EQ(f->LstMatAsta[2]->topLevelItemCount(), 0) << "no material proposed";
+        EXPECT_EQ(f->SSTab1->currentIndex(), 0) << "not verified";
+    }
+    // Choosing the tab by hand still proposes the previous bar's material.
+    f->SSTab2->setCurrentIndex(0);
+    f->SSTab2->setCurrentIndex(1);
+    EXPECT_EQ(f->txtMatAsta->text(), QString::number(C30));
+}

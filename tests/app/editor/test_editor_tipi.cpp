@@ -263,8 +263,16 @@ TEST_F(EditorTest, SectionShapeSwitchesWidthCaptionAndHeightField)
     f->ModifNodo = 0;
     f->Command8->setEnabled(false);
 
+    f->txtBAsta[2]->setText(QStringLiteral("7,5"));
+    EXPECT_FALSE(frmNodi::Mostrato(f->lblDiametro[2])) << "a rectangle has no diameter";
     f->ComboAsta[2]->setCurrentIndex(1);
-    EXPECT_EQ(f->lblBase[2]->text(), QStringLiteral("R (cm)"));
+    // The field holds the radius; the diameter engineers give is shown beside it.
+    EXPECT_EQ(f->lblBase[2]->text(), QStringLiteral("R (raggio) [cm]"));
+    EXPECT_TRUE(frmNodi::Mostrato(f->lblDiametro[2]));
+    EXPECT_EQ(f->lblDiametro[2]->text(), QStringLiteral("Ø = 15,00 cm"));
+    f->txtBAsta[2]->setText(QStringLiteral("abc"));
+    EXPECT_EQ(f->lblDiametro[2]->text(), QStringLiteral("Ø = – cm"));
+    f->txtBAsta[2]->setText(QStringLiteral("7,5"));
     EXPECT_FALSE(frmNodi::Mostrato(f->txtHAsta[2]));
     EXPECT_FALSE(frmNodi::Mostrato(f->lblAltezza[2]));
     EXPECT_EQ(f->ModifNodo, 1);
@@ -273,6 +281,7 @@ TEST_F(EditorTest, SectionShapeSwitchesWidthCaptionAndHeightField)
 
     f->ComboAsta[2]->setCurrentIndex(0);
     EXPECT_EQ(f->lblBase[2]->text(), QStringLiteral("B (cm)"));
+    EXPECT_FALSE(frmNodi::Mostrato(f->lblDiametro[2]));
     EXPECT_TRUE(frmNodi::Mostrato(f->txtHAsta[2]));
     EXPECT_TRUE(frmNodi::Mostrato(f->lblAltezza[2]));
     EXPECT_EQ(f->txtHAsta[2]->text(), QStringLiteral("24"));

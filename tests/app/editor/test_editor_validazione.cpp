@@ -288,10 +288,14 @@ TEST_F(EditorTest, TypedPointBecomesCommaInEveryNumericField)
     Scrivi(f->txtMatAsta, QStringLiteral("1.,2"));
     EXPECT_EQ(f->txtMatAsta->text(), QStringLiteral("12"));
 
-    // The type list takes no typed key.
+    // The type list takes no typed key: any key goes on to the first notch field, selected.
     f->cmbTipoNodo->setCurrentIndex(0);
+    f->txtMis[1]->setText(QStringLiteral("3"));
+    f->cmbTipoNodo->setFocus();
     Scrivi(f->cmbTipoNodo, QStringLiteral("M"));
     EXPECT_EQ(f->cmbTipoNodo->currentIndex(), 0);
+    EXPECT_EQ(f->focusWidget(), f->txtMis[1]);
+    EXPECT_EQ(f->txtMis[1]->selectedText(), QStringLiteral("3"));
 }
 
 // The coefficient fields live on the third main tab.

@@ -260,6 +260,27 @@ TEST_F(LineaComandoTest, TheProgramRunsWithoutADisplay)
     EXPECT_GT(r.size(), 5000);
 }
 
+// The windows without a display: one Italian line saying how to run it, a non-zero status,
+// not Qt's abort.
+TEST_F(LineaComandoTest, TheWindowsWithoutADisplaySayWhatToDo)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.insert(QStringLiteral("HOME"), cartella.path());
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TREVON_PROGRAMMA), QStringList());
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << "not an abort";
+    EXPECT_NE(p.exitCode(), 0);
+    const QString errore = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
+    EXPECT_EQ(errore.count(QLatin1Char('\n')), 0) << errore.toStdString();
+    EXPECT_TRUE(errore.startsWith(QStringLiteral("Trevon-SL: nessuno schermo disponibile"))) << errore.toStdString();
+    EXPECT_TRUE(errore.contains(QStringLiteral("xvfb-run")));
+}
+
 }  // namespace
 
 // The program under a file-size limit too small for its PDF: the write fails with a reason

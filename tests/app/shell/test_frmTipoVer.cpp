@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QTemporaryDir>
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -110,6 +112,13 @@ TEST_F(StartWindow, HoverColoursFollowTheRegionUnderTheMouse) {
         muovi(w, std::string(c.regione) == "Picture2" ? QPoint(150, 20) : w->rect().center());
         EXPECT_EQ(sfondo(controllo("Label1")), c.avvia);
         EXPECT_EQ(sfondo(controllo("Label2")), c.chiudi);
+        // The caption stays readable: white on blue, dark on yellow.
+        for (const char* nome : {"Label1", "Label2"}) {
+            const QPalette p = controllo(nome)->palette();
+            const QColor testo = p.color(QPalette::WindowText);
+            const QColor fondo = p.color(QPalette::Window);
+            EXPECT_GT(std::abs(qGray(testo.rgb()) - qGray(fondo.rgb())), 120) << nome;
+        }
     }
 }
 
