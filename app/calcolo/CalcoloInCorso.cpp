@@ -107,7 +107,11 @@ void CalcoloInCorso::DimenticaFile()
     emit fileCambiato(percorso_);
 }
 
-void CalcoloInCorso::AccettaModifiche() { salvato_ = FileCalcolo::Scrivi(Dati()); }
+void CalcoloInCorso::AccettaModifiche()
+{
+    salvato_ = FileCalcolo::Scrivi(Dati());
+    emit modificato();
+}
 
 bool CalcoloInCorso::HaNodiRegistrati() const
 {

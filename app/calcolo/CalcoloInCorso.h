@@ -64,7 +64,15 @@ public:
 
     // The project's data, printed on the complete report's cover and page headers.
     const DatiProgetto& progetto() const { return progetto_; }
-    void ImpostaProgetto(const DatiProgetto& p) { progetto_ = p; }
+    void ImpostaProgetto(const DatiProgetto& p)
+    {
+        progetto_ = p;
+        emit modificato();
+    }
+
+    // Tells whoever shows the unsaved state that the calculation may have changed (a joint
+    // registered in place, say).
+    void SegnalaModifica() { emit modificato(); }
 
     QString Percorso() const { return percorso_; }
     // The calculation as a file holds it.
@@ -82,6 +90,7 @@ signals:
     void nodiCambiati(int totale);    // joints appended or removed
     void coefficientiCambiati();
     void fileCambiato(const QString& percorso);
+    void modificato();                // a change that may need saving
 
 private:
     CalcoloInCorso() = default;

@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QAction>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -123,6 +125,7 @@ frmNodi::frmNodi(QWidget* parent) : QWidget(parent)
     CollegaEventi();
     CollegaComandi();
     CollegaComandiCalcolo();
+    CreaScorciatoie();
 
     // Initial state: rectangular sections, first tabs, no type (runs the type selection).
     for (int i = 1; i <= NumAste; ++i)
@@ -152,24 +155,54 @@ frmNodi::frmNodi(QWidget* parent) : QWidget(parent)
 
 frmNodi::~frmNodi() = default;
 
+void frmNodi::CreaScorciatoie()
+{
+    // Keys of the commands, whichever tab is shown: each clicks its command when it is enabled.
+    struct Scorciatoia {
+        const char* nome;
+        QKeySequence tasto;
+        QPushButton* pulsante;
+    };
+    const Scorciatoia scorciatoie[] = {
+        {"actSalvaCalcolo", QKeySequence(Qt::CTRL | Qt::Key_S), cmdSalvaCalcolo},
+        {"actApriCalcolo", QKeySequence(Qt::CTRL | Qt::Key_O), cmdApriCalcolo},
+        {"actStampaRelazione", QKeySequence(Qt::CTRL | Qt::Key_P), cmdStampaRelazione},
+        {"actAppuntiSL", QKeySequence(Qt::Key_F1), Command7},
+        {"actNodoPrecedente", QKeySequence(Qt::CTRL | Qt::Key_PageUp), Command4},
+        {"actNodoSeguente", QKeySequence(Qt::CTRL | Qt::Key_PageDown), Command5},
+    };
+    for (const Scorciatoia& s : scorciatoie) {
+        auto* azione = new QAction(this);
+        azione->setObjectName(QLatin1String(s.nome));
+        azione->setShortcut(s.tasto);
+        azione->setShortcutContext(Qt::WindowShortcut);
+        QPushButton* pulsante = s.pulsante;
+        connect(azione, &QAction::triggered, this, [pulsante] {
+            if (pulsante->isEnabled())
+                pulsante->click();
+        });
+        addAction(azione);
+    }
+}
+
 QWidget* frmNodi::CreaPulsanti()
 {
     auto* riga = new QWidget(this);
     auto* l = new QHBoxLayout(riga);
     l->setContentsMargins(0, 0, 0, 0);
-    Command3 = nominato(new QPushButton(QStringLiteral("Aggiungi Nodo"), riga), QStringLiteral("Command3"));
-    Command6 = nominato(new QPushButton(QStringLiteral("Rimuovi Nodo"), riga), QStringLiteral("Command6"));
-    cmdApriCalcolo = nominato(new QPushButton(QStringLiteral("Apri Calcolo"), riga), QStringLiteral("cmdApriCalcolo"));
-    cmdSalvaCalcolo = nominato(new QPushButton(QStringLiteral("Salva Calcolo"), riga), QStringLiteral("cmdSalvaCalcolo"));
-    cmdDatiProgetto = nominato(new QPushButton(QStringLiteral("Dati Progetto"), riga), QStringLiteral("cmdDatiProgetto"));
+    Command3 = nominato(new QPushButton(QStringLiteral("&Aggiungi Nodo"), riga), QStringLiteral("Command3"));
+    Command6 = nominato(new QPushButton(QStringLiteral("Ri&muovi Nodo"), riga), QStringLiteral("Command6"));
+    cmdApriCalcolo = nominato(new QPushButton(QStringLiteral("Apr&i Calcolo"), riga), QStringLiteral("cmdApriCalcolo"));
+    cmdSalvaCalcolo = nominato(new QPushButton(QStringLiteral("&Salva Calcolo"), riga), QStringLiteral("cmdSalvaCalcolo"));
+    cmdDatiProgetto = nominato(new QPushButton(QStringLiteral("&Dati Progetto"), riga), QStringLiteral("cmdDatiProgetto"));
     cmdDatiProgetto->setToolTip(QStringLiteral("Progetto, committente, località, progettista e note della relazione"));
-    Command1 = nominato(new QPushButton(QStringLiteral("Tabella Materiali"), riga), QStringLiteral("Command1"));
+    Command1 = nominato(new QPushButton(QStringLiteral("&Tabella Materiali"), riga), QStringLiteral("Command1"));
     Command7 = nominato(new QPushButton(riga), QStringLiteral("Command7"));
     Command7->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
     Command7->setToolTip(QStringLiteral("Appunti SL"));
     Command8 = nominato(new QPushButton(QStringLiteral("Registra"), riga), QStringLiteral("Command8"));
     Command8->setMinimumWidth(180);
-    Command9 = nominato(new QPushButton(QStringLiteral("Esci"), riga), QStringLiteral("Command9"));
+    Command9 = nominato(new QPushButton(QStringLiteral("&Esci"), riga), QStringLiteral("Command9"));
     l->addWidget(Command3);
     l->addWidget(Command6);
     l->addSpacing(24);

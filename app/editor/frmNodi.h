@@ -259,6 +259,7 @@ private:
     void Sposta(int passo, const QString& domanda);    // Indietro (-1), Avanti (+1)
     void CollegaComandi();
     void CollegaComandiCalcolo();
+    void CreaScorciatoie();   // Ctrl+S, Ctrl+O, Ctrl+P, F1, Ctrl+PgUp/PgDn
 
     // Report commands (frmNodi_stampa.cpp)
     // What the report takes its coefficients from: the boxes, and the bars' timber types.

@@ -65,6 +65,7 @@ void frmNodi::registraDatiNodo(bool& procedi)
         ModuloTrevon::MsgBox(TestoTipoNonImplementato());
         procedi = false;
     }
+    CalcoloInCorso::Istanza().SegnalaModifica();
 }
 
 void frmNodi::ScriviRelazione(const QString& numeroNodo, const QString& motivo)

@@ -57,11 +57,11 @@ QWidget* frmNodi::CreaSchedaRelazione()
     l->addWidget(RichTextBox1, 1);
 
     auto* riga = new QHBoxLayout;
-    cmdStampaRelazione = new QPushButton(QStringLiteral("Stampa Relazione"), scheda);
+    cmdStampaRelazione = new QPushButton(QStringLiteral("Stampa Re&lazione"), scheda);
     cmdStampaRelazione->setObjectName(QStringLiteral("cmdStampaRelazione"));
-    cmdEsportaPdf = new QPushButton(QStringLiteral("Esporta PDF"), scheda);
+    cmdEsportaPdf = new QPushButton(QStringLiteral("Esporta &PDF"), scheda);
     cmdEsportaPdf->setObjectName(QStringLiteral("cmdEsportaPdf"));
-    cmdRelazioneCompleta = new QPushButton(QStringLiteral("Relazione Completa"), scheda);
+    cmdRelazioneCompleta = new QPushButton(QStringLiteral("Relazione &Completa"), scheda);
     cmdRelazioneCompleta->setObjectName(QStringLiteral("cmdRelazioneCompleta"));
     cmdRelazioneCompleta->setToolTip(QStringLiteral("Le relazioni di tutti i nodi del calcolo"));
     auto* menu = new QMenu(cmdRelazioneCompleta);

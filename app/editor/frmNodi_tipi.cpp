@@ -68,7 +68,7 @@ void frmNodi::TipoSelezionato()
     // Full layout first; the type then hides what it does not ask for.
     FrameAsta[1]->setEnabled(true);
     Command8->setEnabled(true);
-    Command8->setText(QStringLiteral("Registra Dati e Verifica"));
+    Command8->setText(QStringLiteral("&Registra Dati e Verifica"));
     ScriviAvvisoRelazione(QStringLiteral("Registrare i Dati del Nodo ed eseguire Verifica"));
     FrameParamNodo->setEnabled(true);
     for (int i = 1; i <= 4; ++i) {

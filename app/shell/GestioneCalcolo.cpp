@@ -68,6 +68,16 @@ FileCalcolo::Calcolo CalcoloCorrente() { return calcolo().Dati(); }
 
 bool CalcoloDaSalvare() { return calcolo().DaSalvare(); }
 
+QString TitoloCalcolo()
+{
+    const QString programma = QStringLiteral("Trevon-SL  \u2013  Verifica Unioni a Dente in Legno");
+    if (!calcolo().registro)
+        return programma;
+    const QString percorso = calcolo().Percorso();
+    return programma + QStringLiteral("  \u2013  ") +
+           (percorso.isEmpty() ? QStringLiteral("Nuovo Calcolo") : QFileInfo(percorso).fileName()) + QStringLiteral("[*]");
+}
+
 bool SalvaCalcoloIn(const QString& percorso)
 {
     const QByteArray dati = FileCalcolo::Scrivi(CalcoloCorrente());

@@ -27,6 +27,9 @@ bool ApriCalcoloDaFile(const QString& percorso);
 FileCalcolo::Calcolo CalcoloCorrente();
 // True when the calculation has registered joints and differs from what was last saved/opened.
 bool CalcoloDaSalvare();
+// The main window's title: the program, and while a calculation is open its file's name
+// ("Nuovo Calcolo" before it has one) with Qt's "[*]" for the unsaved mark.
+QString TitoloCalcolo();
 // Closing prompt (Yes/No/Cancel) when CalcoloDaSalvare; true when closing may go on.
 bool ConsentiChiusuraCalcolo();
 

@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "editor/frmNodi.h"
+#include "calcolo/CalcoloInCorso.h"
 #include "shell/GestioneCalcolo.h"
 #include "shell/GestioneNodi.h"
 #include "shell/frmTipoVer.h"
@@ -35,6 +36,21 @@ frmMain::frmMain(QWidget* parent)
             tipoVer_->hide();
     });
     connect(tipoVer_, &frmTipoVer::salvaRichiesto, this, [] { ModuloTrevon::SalvaCalcolo(); });
+
+    // The title names the calculation's file and marks unsaved changes with "*".
+    CalcoloInCorso& calcolo = CalcoloInCorso::Istanza();
+    for (auto segnale : {&CalcoloInCorso::registroCambiato, &CalcoloInCorso::coefficientiCambiati,
+                         &CalcoloInCorso::modificato})
+        connect(&calcolo, segnale, this, &frmMain::AggiornaTitolo);
+    connect(&calcolo, &CalcoloInCorso::nodiCambiati, this, &frmMain::AggiornaTitolo);
+    connect(&calcolo, &CalcoloInCorso::fileCambiato, this, &frmMain::AggiornaTitolo);
+    AggiornaTitolo();
+}
+
+void frmMain::AggiornaTitolo()
+{
+    setWindowTitle(ModuloTrevon::TitoloCalcolo());
+    setWindowModified(ModuloTrevon::CalcoloDaSalvare());
 }
 
 frmMain::~frmMain()

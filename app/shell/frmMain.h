@@ -21,6 +21,7 @@ public:
 
     // "Chiudi": releases the calculation, then ends the program.
     void ChiudiProgramma();
+    void AggiornaTitolo();   // file name and unsaved mark of the calculation
 
 protected:
     void showEvent(QShowEvent* evento) override;

@@ -524,7 +524,12 @@ TEST_F(CalcoloTest, AThousandJointFileOpensInWellUnderASecond)
     tempo.start();
     ASSERT_TRUE(ModuloTrevon::ApriCalcoloDaFile(File("grande.trv")));
     const qint64 ms = tempo.elapsed();
-    EXPECT_LT(ms, 1000) << "opening 1,000 joints took " << ms << " ms";
+#ifdef TREVON_SANITIZE
+    const qint64 limite = 4000;   // the sanitizers make every step several times slower
+#else
+    const qint64 limite = 1000;
+#endif
+    EXPECT_LT(ms, limite) << "opening 1,000 joints took " << ms << " ms";
     std::cout << "[ tempo    ] 1,000 joints opened in " << ms << " ms\n";
     EXPECT_EQ(Totale(), 1000);
     EXPECT_EQ(f->lblNodiTot->text(), QStringLiteral("1000"));

@@ -4,7 +4,10 @@
 
 #include "comune/DocumentiTrevon.h"
 
+#include <QAction>
 #include <QFile>
+#include <QKeySequence>
+#include <QSet>
 #include <QTemporaryDir>
 
 using ModuloTrevon::Icona;
@@ -390,4 +393,50 @@ TEST_F(GestioneTest, ClosingWithTypedEditsAsksToRegisterThem)
         f = ModuloTrevon::EditorAperto();
         ASSERT_NE(f, nullptr);
     }
+}
+
+// The keyboard: each command has its Alt letter, the letters differ, and the editor's keys
+// (Ctrl+S, Ctrl+O, Ctrl+P, F1, Ctrl+PgUp/PgDn) click their command when it is enabled.
+TEST_F(GestioneTest, CommandsHaveTheirAltLettersAndKeys)
+{
+    QSet<QChar> lettere;
+    for (QPushButton* b : {f->Command3, f->Command6, f->cmdApriCalcolo, f->cmdSalvaCalcolo, f->cmdDatiProgetto, f->Command1,
+                           f->Command9, f->cmdStampaRelazione, f->cmdEsportaPdf, f->cmdRelazioneCompleta}) {
+        const QString t = b->text();
+        ASSERT_EQ(t.count(QLatin1Char('&')), 1) << t.toStdString();
+        const QChar lettera = t.at(t.indexOf(QLatin1Char('&')) + 1).toLower();
+        EXPECT_FALSE(lettere.contains(lettera)) << t.toStdString();
+        lettere.insert(lettera);
+    }
+    struct Tasto {
+        const char* azione;
+        QKeySequence tasto;
+    };
+    for (const Tasto& t : {Tasto{"actSalvaCalcolo", QKeySequence(Qt::CTRL | Qt::Key_S)},
+                           Tasto{"actApriCalcolo", QKeySequence(Qt::CTRL | Qt::Key_O)},
+                           Tasto{"actStampaRelazione", QKeySequence(Qt::CTRL | Qt::Key_P)},
+                           Tasto{"actAppuntiSL", QKeySequence(Qt::Key_F1)},
+                           Tasto{"actNodoPrecedente", QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+                           Tasto{"actNodoSeguente", QKeySequence(Qt::CTRL | Qt::Key_PageDown)}}) {
+        auto* a = f->findChild<QAction*>(QLatin1String(t.azione));
+        ASSERT_NE(a, nullptr) << t.azione;
+        EXPECT_EQ(a->shortcut(), t.tasto) << t.azione;
+    }
+
+    // Ctrl+PgUp and Ctrl+PgDn step through the joints, whichever tab is shown.
+    CatenaPuntone();
+    f->Command8->click();
+    f->Command3->click();
+    Presi();
+    ASSERT_EQ(f->lblNodoCorrente->text(), QStringLiteral("2"));
+    f->SSTab1->setCurrentIndex(2);
+    f->findChild<QAction*>(QStringLiteral("actNodoPrecedente"))->trigger();
+    EXPECT_TRUE(Presi().empty());
+    EXPECT_EQ(f->lblNodoCorrente->text(), QStringLiteral("1"));
+    f->findChild<QAction*>(QStringLiteral("actNodoSeguente"))->trigger();
+    EXPECT_EQ(f->lblNodoCorrente->text(), QStringLiteral("2"));
+    // A disabled command is not clicked by its key.
+    f->Command5->setEnabled(false);
+    f->findChild<QAction*>(QStringLiteral("actNodoSeguente"))->trigger();
+    EXPECT_EQ(f->lblNodoCorrente->text(), QStringLiteral("2"));
 }

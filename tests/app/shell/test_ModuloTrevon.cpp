@@ -1,6 +1,9 @@
 #include "AvvisiProva.h"
 
+#include "calcolo/CalcoloInCorso.h"
+#include "calcolo/FileCalcolo.h"
 #include "materials/DatabaseMateriali.h"
+#include "shell/GestioneNodi.h"
 #include "shell/ModuloTrevon.h"
 #include "shell/frmMain.h"
 #include "shell/frmTipoVer.h"
@@ -244,4 +247,34 @@ TEST_F(AvvioProgramma, MissingArchiveShowsItsMessageAndTheMainWindowStillOpens)
     ASSERT_EQ(avvisi.ricevuti.size(), 1u);
     EXPECT_EQ(avvisi.ricevuti[0].avviso.titolo, QStringLiteral("ERRORE SISTEMA SOFTWARE"));
     EXPECT_EQ(finestrePrincipaliVisibili(), 1);
+}
+
+// The main window's title names the calculation's file and marks its unsaved changes with "*".
+TEST_F(AvvioProgramma, TheTitleNamesTheCalculationAndMarksUnsavedChanges)
+{
+    AvvisiProva avvisi;
+    EXPECT_EQ(Main(), 0);
+    frmMain* principale = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<frmMain*>(w))
+            principale = m;
+    ASSERT_NE(principale, nullptr);
+    const QString programma = QStringLiteral("Trevon-SL  \u2013  Verifica Unioni a Dente in Legno");
+    AvviaGestioneNodi();
+    EXPECT_EQ(principale->windowTitle(), programma + QStringLiteral("  \u2013  Nuovo Calcolo[*]"));
+    EXPECT_FALSE(principale->isWindowModified()) << "nothing registered yet";
+
+    CalcoloInCorso& calcolo = CalcoloInCorso::Istanza();
+    calcolo.registro->Nodi->Item(1)->TipoNodo = "Catena Puntone a Dente Semplice";
+    calcolo.SegnalaModifica();
+    EXPECT_TRUE(principale->isWindowModified());
+
+    calcolo.SegnaSalvato(cartella.filePath(QStringLiteral("capriata.trv")), FileCalcolo::Scrivi(calcolo.Dati()));
+    EXPECT_EQ(principale->windowTitle(), programma + QStringLiteral("  \u2013  capriata.trv[*]"));
+    EXPECT_FALSE(principale->isWindowModified());
+    DatiProgetto d;
+    d.progetto = QStringLiteral("Fienile");
+    calcolo.ImpostaProgetto(d);
+    EXPECT_TRUE(principale->isWindowModified()) << "the project's data are part of the calculation";
+    RilasciaGestioneNodi();
 }
