@@ -56,7 +56,15 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Trevon-SL"));
     QApplication::setOrganizationName(QStringLiteral("QOR"));
     ModuloTrevon::CaricaTraduzioneQt();
-    if (const int esito = ModuloTrevon::Main())
+    // "Trevon-SL capriata.trv" (and the desktop's "Apri con") opens that calculation.
+    // Qt has taken its own options (-platform, ...) out of the arguments by now.
+    QString daAprire;
+    for (const QString& a : QCoreApplication::arguments().mid(1))
+        if (!a.startsWith(QLatin1Char('-'))) {
+            daAprire = a;
+            break;
+        }
+    if (const int esito = ModuloTrevon::Main(daAprire))
         return esito;
     return QApplication::exec();
 }

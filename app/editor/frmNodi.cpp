@@ -23,6 +23,8 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QToolButton>
+#include <QMenu>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStyle>
@@ -207,6 +209,13 @@ QWidget* frmNodi::CreaPulsanti()
     l->addWidget(Command6);
     l->addSpacing(24);
     l->addWidget(cmdApriCalcolo);
+    cmdRecenti = nominato(new QToolButton(riga), QStringLiteral("cmdRecenti"));
+    cmdRecenti->setToolTip(QStringLiteral("Calcoli aperti di recente"));
+    cmdRecenti->setArrowType(Qt::DownArrow);
+    menuRecenti = nominato(new QMenu(cmdRecenti), QStringLiteral("menuRecenti"));
+    cmdRecenti->setMenu(menuRecenti);
+    cmdRecenti->setPopupMode(QToolButton::InstantPopup);
+    l->addWidget(cmdRecenti);
     l->addWidget(cmdSalvaCalcolo);
     l->addWidget(cmdDatiProgetto);
     l->addSpacing(24);

@@ -16,6 +16,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QMenu;
+class QToolButton;
 class QRadioButton;
 class QStackedWidget;
 class DisegnoSvg;
@@ -154,6 +156,8 @@ public:
     QPushButton* Command8 = nullptr;   // "Registra"
     QPushButton* Command9 = nullptr;   // "Esci"
     QPushButton* cmdApriCalcolo = nullptr;    // "Apri Calcolo"
+    QToolButton* cmdRecenti = nullptr;        // beside it: the recent calculation files
+    QMenu* menuRecenti = nullptr;             // filled when it opens
     QPushButton* cmdSalvaCalcolo = nullptr;   // "Salva Calcolo"
     QPushButton* cmdDatiProgetto = nullptr;   // "Dati Progetto"
     QTabWidget* SSTab1 = nullptr;

@@ -42,9 +42,21 @@ QString UltimaCartella()
     return CartellaProposta(QSettings().value(chiaveCartella).toString());
 }
 
+const QString chiaveRecenti = QStringLiteral("Calcolo/Recenti");
+constexpr int MassimoRecenti = 8;
+
+// The folder of the last calculation file, and the file at the head of the recent ones.
 void RicordaCartella(const QString& file)
 {
-    QSettings().setValue(chiaveCartella, QFileInfo(file).absolutePath());
+    QSettings impostazioni;
+    impostazioni.setValue(chiaveCartella, QFileInfo(file).absolutePath());
+    const QString assoluto = QFileInfo(file).absoluteFilePath();
+    QStringList recenti = impostazioni.value(chiaveRecenti).toStringList();
+    recenti.removeAll(assoluto);
+    recenti.prepend(assoluto);
+    while (recenti.size() > MassimoRecenti)
+        recenti.removeLast();
+    impostazioni.setValue(chiaveRecenti, recenti);
 }
 
 // Unregistered edits in the editor: the editor's own prompt, then registration and verification.
@@ -155,11 +167,39 @@ bool ConsentiChiusuraCalcolo()
     return !percorso.isEmpty() && SalvaCalcoloIn(percorso);
 }
 
+QStringList CalcoliRecenti()
+{
+    QSettings impostazioni;
+    const QStringList salvati = impostazioni.value(chiaveRecenti).toStringList();
+    QStringList esistenti;
+    for (const QString& p : salvati)
+        if (QFileInfo(p).isFile() && !esistenti.contains(p) && esistenti.size() < MassimoRecenti)
+            esistenti << p;
+    if (esistenti != salvati)
+        impostazioni.setValue(chiaveRecenti, esistenti);   // missing files are dropped for good
+    return esistenti;
+}
+
+namespace {
+
+// Before another calculation replaces this one: the editor's unregistered edits, then the
+// unsaved changes.
+bool PrimaDiAprire()
+{
+    return RegistraModificheEditor(QStringLiteral("Registrare Modifiche prima di aprire un altro Calcolo?")) &&
+           ConsentiChiusuraCalcolo();
+}
+
+}  // namespace
+
+bool ApriCalcoloRecente(const QString& percorso)
+{
+    return PrimaDiAprire() && ApriCalcoloDaFile(percorso);
+}
+
 bool ApriCalcolo()
 {
-    if (!RegistraModificheEditor(QStringLiteral("Registrare Modifiche prima di aprire un altro Calcolo?")))
-        return false;
-    if (!ConsentiChiusuraCalcolo())
+    if (!PrimaDiAprire())
         return false;
     const QString percorso = DialoghiFile::ScegliFile(
         {DialoghiFile::Scopo::Apri,

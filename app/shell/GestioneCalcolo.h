@@ -2,6 +2,7 @@
 #include "calcolo/FileCalcolo.h"
 
 #include <QString>
+#include <QStringList>
 
 // Saving and opening the calculation in progress (.trv files), and the prompt that guards
 // closing with joints changed since the last save.
@@ -21,6 +22,13 @@ bool ApriCalcolo();
 // every joint through the calculation core, and shows joint 1. A refused file is explained and leaves
 // the calculation in memory untouched.
 bool ApriCalcoloDaFile(const QString& percorso);
+
+// The last calculation files saved or opened (at most 8, the newest first), those that no
+// longer exist dropped from the settings.
+QStringList CalcoliRecenti();
+
+// "Apri Calcolo" on a recent file: the prompts of ApriCalcolo, then the file without the dialog.
+bool ApriCalcoloRecente(const QString& percorso);
 
 // The calculation as the file would hold it: the register and the editor's coefficients (or
 // those the editor had when it closed).

@@ -8,6 +8,10 @@
 
 #include <QLabel>
 #include <QMdiArea>
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
 #include <QMdiSubWindow>
 #include <QPointer>
 
@@ -60,6 +64,21 @@ frmNodi* EditorNodi()
     }
     QObject::connect(nuovo, &frmNodi::salvaCalcoloRichiesto, nuovo, [] { SalvaCalcolo(); });
     QObject::connect(nuovo, &frmNodi::apriCalcoloRichiesto, nuovo, [] { ApriCalcolo(); });
+    // The recent files, read when the list opens (one deleted since is no longer offered).
+    QMenu* recenti = nuovo->menuRecenti;
+    QObject::connect(recenti, &QMenu::aboutToShow, recenti, [recenti] {
+        recenti->clear();
+        const QStringList file = CalcoliRecenti();
+        for (int i = 0; i < file.size(); ++i) {
+            const QString percorso = file.at(i);
+            QAction* voce = recenti->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(QFileInfo(percorso).fileName()));
+            voce->setToolTip(QDir::toNativeSeparators(percorso));
+            voce->setData(percorso);
+            QObject::connect(voce, &QAction::triggered, recenti, [percorso] { ApriCalcoloRecente(percorso); });
+        }
+        if (file.isEmpty())
+            recenti->addAction(QStringLiteral("Nessun Calcolo recente"))->setEnabled(false);
+    });
     nuovo->ControlloChiusura = [] { return ConsentiChiusuraCalcolo(); };
     return nuovo;
 }

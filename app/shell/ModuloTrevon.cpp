@@ -1,7 +1,9 @@
 #include "shell/ModuloTrevon.h"
 
 #include "materials/DatabaseMateriali.h"
+#include "shell/GestioneCalcolo.h"
 #include "shell/frmMain.h"
+#include "shell/frmTipoVer.h"
 
 #include <QScreen>
 
@@ -9,7 +11,7 @@
 
 namespace ModuloTrevon {
 
-int Main()
+int Main(const QString& calcoloDaAprire)
 {
     PiGreco = static_cast<float>(4.0 * std::atan(1.0));
     DatabaseMateriali::InizializzaDatabaseMateriali();
@@ -19,6 +21,8 @@ int Main()
     if (const QScreen* schermo = finestra->screen())
         finestra->setGeometry(schermo->availableGeometry());
     finestra->showMaximized();
+    if (!calcoloDaAprire.isEmpty() && ApriCalcoloDaFile(calcoloDaAprire))
+        finestra->TipoVer()->hide();
     return 0;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 // The main module: the start-up procedure, and through its headers the calculation's
 // register and current joint (ModuloTrevon::GenVerNodi, NodoCorrente, PiGreco) and the
 // helpers every window uses.
@@ -9,5 +10,7 @@
 #include "comune/TraduzioneQt.h"
 
 namespace ModuloTrevon {
-int Main();   // start-up procedure
+// Start-up procedure; a calculation file given (the command line's, the desktop's "Apri con")
+// is opened once the main window shows.
+int Main(const QString& calcoloDaAprire = QString());
 }

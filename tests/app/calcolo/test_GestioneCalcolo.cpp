@@ -12,7 +12,9 @@
 #include "nucleo/CalcoliProva.h"
 #include "shell/GestioneCalcolo.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMenu>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
@@ -451,6 +453,49 @@ TEST_F(CalcoloTest, RearStepJointsSavedAndOpenedGiveTheSameRecordsAndReports)
             EXPECT_EQ(Valori(Nodo(n)), valori[static_cast<std::size_t>(n - 1)]) << n;
         EXPECT_EQ(Relazioni(), relazioni);
     }
+}
+
+// "Apri Calcolo" offers the last files saved or opened, newest first, without those that no
+// longer exist; choosing one opens it with the usual prompts and no file dialog.
+TEST_F(CalcoloTest, RecentFilesAreOfferedNewestFirstAndMissingOnesDropped)
+{
+    CatenaPuntone();
+    Registra();
+    for (const char* nome : {"a.trv", "b.trv", "c.trv"})
+        ASSERT_TRUE(ModuloTrevon::SalvaCalcoloIn(File(nome)));
+    ASSERT_TRUE(QFile::remove(File("b.trv")));
+    auto voci = [this] {
+        emit f->menuRecenti->aboutToShow();
+        QStringList v;
+        for (QAction* a : f->menuRecenti->actions())
+            v << a->text();
+        return v;
+    };
+    EXPECT_EQ(voci(), QStringList({QStringLiteral("&1  c.trv"), QStringLiteral("&2  a.trv")}));
+    EXPECT_EQ(QSettings().value(QStringLiteral("Calcolo/Recenti")).toStringList(),
+              QStringList({File("c.trv"), File("a.trv")}))
+        << "the missing file left the settings";
+
+    // Nine files: the eight newest are kept.
+    for (int i = 1; i <= 9; ++i)
+        ASSERT_TRUE(ModuloTrevon::SalvaCalcoloIn(File(QStringLiteral("n%1.trv").arg(i).toUtf8().constData())));
+    const QStringList otto = voci();
+    ASSERT_EQ(otto.size(), 8);
+    EXPECT_EQ(otto.front(), QStringLiteral("&1  n9.trv"));
+    EXPECT_EQ(otto.back(), QStringLiteral("&8  n2.trv"));
+
+    NuovoCalcolo();
+    EXPECT_EQ(Totale(), 1);
+    const int dialoghi = static_cast<int>(richieste.size());
+    emit f->menuRecenti->aboutToShow();
+    avvisi.Rispondi(Risposta::No);   // the new editor's empty joint is not registered
+    f->menuRecenti->actions().at(1)->trigger();   // n8.trv
+    const auto presi = Presi();
+    ASSERT_EQ(presi.size(), 1u);
+    EXPECT_TRUE(presi[0].testo.endsWith(QStringLiteral("Registrare Modifiche prima di aprire un altro Calcolo?")));
+    EXPECT_EQ(static_cast<int>(richieste.size()), dialoghi) << "no file dialog";
+    EXPECT_EQ(ModuloTrevon::PercorsoCalcolo(), File("n8.trv"));
+    EXPECT_EQ(Nodo(1).TipoNodo, "Catena Puntone a Dente Semplice");
 }
 
 // The project's data belong to the calculation: a change of them alone is a change to save,

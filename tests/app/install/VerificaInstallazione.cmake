@@ -16,7 +16,8 @@ set(attesi
   "${LIBDIR}/libQOR_TRVSL10.so"
   "include/QOR_TRVSL10.h"
   "${DATADIR}/applications/trevon-sl.desktop"
-  "${DATADIR}/icons/hicolor/scalable/apps/trevon-sl.svg")
+  "${DATADIR}/icons/hicolor/scalable/apps/trevon-sl.svg"
+  "${DATADIR}/mime/packages/trevon-sl-mime.xml")
 set(mancanti "")
 foreach(f IN LISTS attesi)
   if(NOT EXISTS "${PREFIX}/${f}" OR IS_DIRECTORY "${PREFIX}/${f}")
@@ -33,10 +34,19 @@ if(dimensione LESS 1000)
 endif()
 
 file(READ "${PREFIX}/${DATADIR}/applications/trevon-sl.desktop" voce)
-foreach(riga "Type=Application" "Exec=Trevon-SL" "Icon=trevon-sl" "Name=Trevon-SL")
+foreach(riga "Type=Application" "Exec=Trevon-SL %f" "Icon=trevon-sl" "Name=Trevon-SL"
+        "MimeType=application/x-trevon-calcolo;")
   string(FIND "${voce}" "${riga}\n" trovata)
   if(trovata LESS 0)
     message(FATAL_ERROR "The desktop entry lacks \"${riga}\"")
+  endif()
+endforeach()
+
+file(READ "${PREFIX}/${DATADIR}/mime/packages/trevon-sl-mime.xml" tipo)
+foreach(riga "type=\"application/x-trevon-calcolo\"" "<glob pattern=\"*.trv\"/>")
+  string(FIND "${tipo}" "${riga}" trovata)
+  if(trovata LESS 0)
+    message(FATAL_ERROR "The MIME type lacks ${riga}")
   endif()
 endforeach()
 

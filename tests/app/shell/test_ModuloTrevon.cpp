@@ -2,6 +2,7 @@
 
 #include "calcolo/CalcoloInCorso.h"
 #include "calcolo/FileCalcolo.h"
+#include "nucleo/CalcoliProva.h"
 #include "materials/DatabaseMateriali.h"
 #include "shell/GestioneNodi.h"
 #include "shell/ModuloTrevon.h"
@@ -14,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -276,5 +278,34 @@ TEST_F(AvvioProgramma, TheTitleNamesTheCalculationAndMarksUnsavedChanges)
     d.progetto = QStringLiteral("Fienile");
     calcolo.ImpostaProgetto(d);
     EXPECT_TRUE(principale->isWindowModified()) << "the project's data are part of the calculation";
+    RilasciaGestioneNodi();
+}
+
+// A calculation file given at start-up ("Trevon-SL capriata.trv", the desktop's "Apri con") is
+// opened once the main window shows, and the start window makes way for the editor.
+TEST_F(AvvioProgramma, AFileGivenAtStartUpIsOpened)
+{
+    const QString modello = QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("DalvexQOR.DEF"));
+    ASSERT_TRUE(QFile::copy(modello, QDir(applicazione).filePath(QStringLiteral("DalvexQOR.DEF"))));
+    FileCalcolo::Calcolo c;
+    c.nodi.push_back(CalcoliProva::CatenaPuntone(5));
+    const QString file = cartella.filePath(QStringLiteral("capriata.trv"));
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(FileCalcolo::Scrivi(c));
+    }
+    AvvisiProva avvisi;
+    avvisi.Rispondi(Risposta::OK);   // the file's material differs from the archive's: told once
+    EXPECT_EQ(Main(file), 0);
+    frmMain* principale = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<frmMain*>(w))
+            principale = m;
+    ASSERT_NE(principale, nullptr);
+    EXPECT_EQ(CalcoloInCorso::Istanza().Percorso(), QFileInfo(file).absoluteFilePath());
+    EXPECT_EQ(CalcoloInCorso::Istanza().TotaleNodi(), 1);
+    EXPECT_FALSE(principale->TipoVer()->isVisible());
+    EXPECT_TRUE(principale->windowTitle().endsWith(QStringLiteral("capriata.trv[*]")));
     RilasciaGestioneNodi();
 }
