@@ -164,7 +164,9 @@ FrmListaLegno::FrmListaLegno(QWidget* parent) : QWidget(parent)
 
     // The information line above the filter, beside the buttons.
     auto* riquadro = new QWidget(Toolbar1);
-    riquadro->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // The information line keeps to the filter's side: stretched over the grid its
+    // "[ Valori in N/mm² ]" ended above the density column, which is in kg/m³.
+    riquadro->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     auto* colonna = new QVBoxLayout(riquadro);
     colonna->setContentsMargins(12, 2, 4, 2);
     colonna->setSpacing(2);
@@ -190,6 +192,20 @@ FrmListaLegno::FrmListaLegno(QWidget* parent) : QWidget(parent)
     Text3->setFixedWidth(240);
     Text3->setClearButtonEnabled(true);
     riga->addWidget(Text3);
+    // The filter finds only the start of a description (and every description starts with
+    // "Legno"): the search finds a class or any part of it.
+    riga->addSpacing(12);
+    lblCerca = new QLabel(QStringLiteral("Cerca:"), riquadro);
+    lblCerca->setObjectName(QStringLiteral("lblCerca"));
+    riga->addWidget(lblCerca);
+    txtCerca = new QLineEdit(riquadro);
+    txtCerca->setObjectName(QStringLiteral("txtCerca"));
+    txtCerca->setToolTip(QStringLiteral("Seleziona Materiale la cui Classe o Descrizione contiene il testo "
+                                        "(per esempio \"c24\", \"GL24h\", \"lamellare\")"));
+    txtCerca->setPlaceholderText(QStringLiteral("classe o descrizione"));
+    txtCerca->setFixedWidth(240);
+    txtCerca->setClearButtonEnabled(true);
+    riga->addWidget(txtCerca);
     riga->addStretch(1);
     colonna->addLayout(riga);
     Toolbar1->addWidget(riquadro);
@@ -205,13 +221,15 @@ FrmListaLegno::FrmListaLegno(QWidget* parent) : QWidget(parent)
     DataGrid1->verticalHeader()->setDefaultSectionSize(DataGrid1->fontMetrics().height() + 8);
     DataGrid1->verticalHeader()->hide();
     DataGrid1->horizontalHeader()->setHighlightSections(false);
+    DataGrid1->horizontalHeader()->setStretchLastSection(true);
     modello_ = new ModelloMateriali(this);
     DataGrid1->setModel(modello_);
     connect(DataGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& attuale) { RigaSelezionata(attuale.isValid() ? attuale.row() : -1); });
 
     connect(Text3, &QLineEdit::textChanged, this, [this] { FiltroCambiato(); });
-    for (QWidget* w : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text3),
+    connect(txtCerca, &QLineEdit::textChanged, this, [this] { FiltroCambiato(); });
+    for (QWidget* w : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text3), static_cast<QWidget*>(txtCerca),
                        static_cast<QWidget*>(DataGrid1), static_cast<QWidget*>(Toolbar1)})
         w->installEventFilter(this);
 }
@@ -354,6 +372,7 @@ void FrmListaLegno::Imposta_DataGrid()
             formato = DelegatoColonnaLegno::Formato::Testo;
             larghezza = 4000;
         }
+        const bool descrizione = nome.compare(QStringLiteral("Descrizione"), Qt::CaseInsensitive) == 0;
         auto* attuale = qobject_cast<DelegatoColonnaLegno*>(DataGrid1->itemDelegateForColumn(c));
         if (!attuale || attuale->FormatoColonna() != formato) {
             DataGrid1->setItemDelegateForColumn(c, new DelegatoColonnaLegno(formato, DataGrid1));
@@ -365,7 +384,11 @@ void FrmListaLegno::Imposta_DataGrid()
         const QFontMetrics fmTesta = DataGrid1->horizontalHeader()->fontMetrics();
         int necessaria = fmTesta.horizontalAdvance(nome) + 16;
         if (formato == DelegatoColonnaLegno::Formato::Decimale)
-            necessaria = std::max(necessaria, fm.horizontalAdvance(QStringLiteral("99.999,99")) + 12);
+            necessaria = std::max(necessaria, fm.horizontalAdvance(QStringLiteral("999.999,99")) + 16);
+        // The description as long as the longest of the first rows (not cut when there is room).
+        if (descrizione)
+            for (int r = 0; r < std::min(rsLista->RecordCount(), 2000); ++r)
+                necessaria = std::max(necessaria, fm.horizontalAdvance(rsLista->Valore(r, c).toString()) + 16);
         DataGrid1->setColumnWidth(c, std::max(twipsInPixelX(larghezza), necessaria));
     }
 }
@@ -389,6 +412,8 @@ void FrmListaLegno::ApplicaFiltro()
         rsLista->FiltraDescrizione(QString());
     else
         rsLista->FiltraDescrizione(testo);
+    if (rsLista->Ricerca() != txtCerca->text().trimmed())
+        rsLista->Cerca(txtCerca->text());
     DataGrid1->setEnabled(true);
 }
 

@@ -58,6 +58,8 @@ public:
     QLineEdit* Text1 = nullptr;
     QLabel* Text2 = nullptr;
     QLineEdit* Text3 = nullptr;
+    QLabel* lblCerca = nullptr;
+    QLineEdit* txtCerca = nullptr;   // class or any part of the description, beside the filter
     QTableView* DataGrid1 = nullptr;
 
 protected:

@@ -1,5 +1,7 @@
 #include "materials/ModelloMateriali.h"
 
+#include "calcolo/ProprietaMateriali.h"
+
 #include "materials/RecordsetMateriali.h"
 
 ModelloMateriali::ModelloMateriali(QObject* parent) : QAbstractTableModel(parent) {}
@@ -36,6 +38,16 @@ QVariant ModelloMateriali::data(const QModelIndex& indice, int ruolo) const
 
 QVariant ModelloMateriali::headerData(int sezione, Qt::Orientation orientamento, int ruolo) const
 {
+    // Each value column names its quantity and unit: the density is not in N/mm².
+    if (ruolo == Qt::ToolTipRole && rs_ && orientamento == Qt::Horizontal) {
+        const QStringList campi = rs_->NomiCampi();
+        if (sezione >= 0 && sezione < campi.size())
+            if (const ProprietaMateriale* p = ProprietaMateriale::perColonna(campi.at(sezione)))
+                return p->didascalia + QStringLiteral(" [") +
+                       (p->colonna == QStringLiteral("rok") ? QStringLiteral("kg/m\u00b3") : p->unita) +
+                       QLatin1Char(']');
+        return QVariant();
+    }
     if (ruolo != Qt::DisplayRole || !rs_)
         return QAbstractTableModel::headerData(sezione, orientamento, ruolo);
     if (orientamento == Qt::Horizontal) {

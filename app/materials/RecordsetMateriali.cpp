@@ -472,6 +472,17 @@ void RecordsetMateriali::FiltraDescrizione(const QString& inizio)
 
 QString RecordsetMateriali::Filtro() const { return filtro_; }
 
+void RecordsetMateriali::Cerca(const QString& testo)
+{
+    emit primaDelCambio();
+    sospeso_ = Sospeso::Nessuno;
+    cerca_ = testo.trimmed();
+    ricostruisciVista();
+    posizione_ = 0;
+    emit dopoIlCambio();
+    emit posizioneCambiata();
+}
+
 QVariant RecordsetMateriali::Bookmark() const { return Campo(QStringLiteral("Numero")); }
 
 bool RecordsetMateriali::SetBookmark(const QVariant& segnalibro)
@@ -510,13 +521,20 @@ void RecordsetMateriali::ricostruisciVista()
 {
     vista_.clear();
     const int colonna = indiceCampo(QStringLiteral("Descrizione"));
+    const int classe = indiceCampo(QStringLiteral("Classe"));
+    auto contiene = [this](const Riga& r, int c) {
+        return c >= 0 && !r.at(c).isNull() && r.at(c).toString().contains(cerca_, Qt::CaseInsensitive);
+    };
     for (int i = 0; i < static_cast<int>(righe_.size()); ++i) {
+        const Riga& riga = righe_[static_cast<std::size_t>(i)];
         if (!filtro_.isEmpty()) {
-            const QVariant& valore = righe_[static_cast<std::size_t>(i)].at(colonna < 0 ? 0 : colonna);
+            const QVariant& valore = riga.at(colonna < 0 ? 0 : colonna);
             if (colonna < 0 || valore.isNull() ||
                 !valore.toString().startsWith(filtro_, Qt::CaseInsensitive))
                 continue;
         }
+        if (!cerca_.isEmpty() && !contiene(riga, classe) && !contiene(riga, colonna))
+            continue;
         vista_.push_back(i);
     }
 }

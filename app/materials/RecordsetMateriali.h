@@ -48,6 +48,13 @@ public:
     void FiltraDescrizione(const QString& inizio);
     QString Filtro() const;
 
+    // Besides the filter: keeps only records whose Classe or Descrizione contains testo (any
+    // part of it, "c24", "GL24h", "lamellare"), ignoring case and blanks around it; every
+    // character is literal. An empty text removes the search. As the filter, the rows are not
+    // read again and the first record of the view becomes current.
+    void Cerca(const QString& testo);
+    QString Ricerca() const { return cerca_; }
+
     // The current record's Numero: restorable on this set or on a reloaded one.
     QVariant Bookmark() const;
     bool SetBookmark(const QVariant& segnalibro);  // false, position unchanged, when not in the view
@@ -86,6 +93,7 @@ private:
     std::vector<int> vista_;       // indices into righe_ of the records the filter lets through
     int posizione_ = -1;
     QString filtro_;
+    QString cerca_;
     Sospeso sospeso_ = Sospeso::Nessuno;
     Riga inSospeso_;
     QString errore_;

@@ -103,7 +103,15 @@ TEST_F(ListaLegno, GridShowsEveryFieldWithItsWidthAlignmentAndFormat)
     EXPECT_EQ(testo(5, 5), QStringLiteral("0,40"));
     EXPECT_EQ(testo(5, 9), QStringLiteral("11.000,00"));
     EXPECT_GE(f->DataGrid1->columnWidth(9), f->DataGrid1->fontMetrics().horizontalAdvance(testo(5, 9)));
-    EXPECT_EQ(f->DataGrid1->columnWidth(2), pixel(f, 4000));
+    // The description column is the designed width, or as wide as the longest description:
+    // none is cut.
+    EXPECT_GE(f->DataGrid1->columnWidth(2), pixel(f, 4000));
+    for (int r = 0; r < m->rowCount(); ++r)
+        EXPECT_GE(f->DataGrid1->columnWidth(2), f->DataGrid1->fontMetrics().horizontalAdvance(testo(r, 2))) << r;
+    // Each value column's header names its quantity and unit; the density is in kg/m³.
+    EXPECT_EQ(m->headerData(13, Qt::Horizontal, Qt::ToolTipRole).toString(),
+              QStringLiteral("Massa Volumica Caratteristica [kg/m³]"));
+    EXPECT_EQ(m->headerData(3, Qt::Horizontal, Qt::ToolTipRole).toString(), QStringLiteral("Flessione [N/mm²]"));
 }
 
 TEST(FormatoGriglia, ItalianGroupingAndTwoDecimals)
@@ -142,6 +150,24 @@ TEST_F(ListaLegno, FilterKeepsDescriptionsThatBeginWithTheTextLiterally)
         EXPECT_EQ(f->rsLista->RecordCount(), c.numeri.size()) << c.filtro;
         EXPECT_TRUE(f->DataGrid1->isEnabled());
     }
+}
+
+// Beside the "begins with" filter, the search finds a class or any part of a description.
+TEST_F(ListaLegno, SearchFindsAClassOrAnyPartOfTheDescription)
+{
+    FrmListaLegno* f = apriLista();
+    ASSERT_NE(f->txtCerca, nullptr);
+    EXPECT_EQ(f->lblCerca->text(), QStringLiteral("Cerca:"));
+    f->txtCerca->setText(QStringLiteral("c24"));
+    EXPECT_EQ(righeGriglia(f), QList<int>({6}));
+    f->txtCerca->setText(QStringLiteral("Lamellare"));
+    EXPECT_EQ(righeGriglia(f), QList<int>({19, 20, 21, 22, 23, 24}));
+    f->Text3->setText(QStringLiteral("Legno Lamellare incollato c"));
+    EXPECT_EQ(righeGriglia(f), QList<int>({22, 23, 24})) << "both narrow the grid";
+    f->txtCerca->clear();
+    EXPECT_EQ(righeGriglia(f), QList<int>({22, 23, 24})) << "the filter stays";
+    f->Text3->clear();
+    EXPECT_EQ(righeGriglia(f).size(), 24);
 }
 
 TEST_F(ListaLegno, ReloadKeepsTheFilterAndTheCurrentRecord)

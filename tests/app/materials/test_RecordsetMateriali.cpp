@@ -261,6 +261,46 @@ TEST_F(Recordset, DescriptionFilterIsACaseInsensitiveLiteralPrefix)
     EXPECT_EQ(contaSuFile(), 29);   // filtering reads and writes nothing
 }
 
+// The search finds a class or any part of a description, ignoring case, every character
+// literal; it narrows the begins-with filter, which stays as it is.
+TEST_F(Recordset, SearchFindsAClassOrAnyPartOfTheDescription)
+{
+    auto aggiunte = apri(QStringLiteral("Select * From Legno where Numero =0"));
+    ASSERT_TRUE(aggiunte);
+    ASSERT_TRUE(aggiungi(*aggiunte, 30, QStringLiteral("Castagno 100% italiano")));
+    auto rs = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(rs);
+    struct Caso {
+        const char* filtro;
+        const char* cerca;
+        QList<int> attesi;
+    };
+    const Caso casi[] = {
+        {"", "c24", {6}},                      // class and description of C24
+        {"", "GL24h", {19}},
+        {"", "gl24", {19, 22}},
+        {"", "Lamellare", {19, 20, 21, 22, 23, 24}},
+        {"", "combinato", {22, 23, 24}},
+        {"", "  castagno ", {30}},             // blanks around the text do not count
+        {"", "100%", {30}},
+        {"", "%", {30}},                        // literal, not a wildcard
+        {"", "_", {}},
+        {"", "X", {30}},                        // the class the helper gives
+        {"Legno Massiccio di L", "D3", {13, 14}},
+        {"Legno Lamellare", "c24", {}},         // both must hold
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::string(c.filtro) + " / " + c.cerca);
+        rs->FiltraDescrizione(QString::fromUtf8(c.filtro));
+        rs->Cerca(QString::fromUtf8(c.cerca));
+        EXPECT_EQ(rs->Ricerca(), QString::fromUtf8(c.cerca).trimmed());
+        EXPECT_EQ(numeri(*rs), c.attesi);
+    }
+    rs->FiltraDescrizione(QString());
+    rs->Cerca(QStringLiteral("   "));
+    EXPECT_EQ(rs->RecordCount(), 25) << "an empty search removes it";
+}
+
 TEST_F(Recordset, NewNumberProposalUsesTheLastRecordOfTheFilteredView)
 {
     auto rs = apri(QStringLiteral("Select * from Legno "));
