@@ -558,6 +558,7 @@ void frmNodi::CollegaEventi()
     connect(Command1, &QPushButton::clicked, this, [this] { FrmListaLegno::Apri(this); });
     connect(SSTab2, &QTabWidget::currentChanged, this, [this](int j) { SchedaAstaSelezionata(j); });
     connect(txtMatAsta, &QLineEdit::textChanged, this, [this] { MaterialeModificato(); });
+    CreaPropostaMateriali();
 
     QList<QObject*> filtrati{cmbTipoNodo, txtReaz, txtLapp, txtMatAsta, SSTab2->tabBar(), PicTipoNodi};
     for (int i = 1; i <= 4; ++i)

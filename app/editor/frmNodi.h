@@ -11,6 +11,7 @@
 #include "calcolo/DatiNodo.h"
 
 class QComboBox;
+class QCompleter;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -158,6 +159,7 @@ public:
     QPushButton* cmdApriCalcolo = nullptr;    // "Apri Calcolo"
     QToolButton* cmdRecenti = nullptr;        // beside it: the recent calculation files
     QMenu* menuRecenti = nullptr;             // filled when it opens
+    QCompleter* propostaMateriali = nullptr;  // the material field's picker
     QPushButton* cmdSalvaCalcolo = nullptr;   // "Salva Calcolo"
     QPushButton* cmdDatiProgetto = nullptr;   // "Dati Progetto"
     QTabWidget* SSTab1 = nullptr;
@@ -264,6 +266,10 @@ private:
     void CollegaComandi();
     void CollegaComandiCalcolo();
     void CreaScorciatoie();   // Ctrl+S, Ctrl+O, Ctrl+P, F1, Ctrl+PgUp/PgDn
+    // The material field's picker: typing other than a number lists the archive's materials
+    // whose number, class or description contain the text; choosing one writes its number.
+    void CreaPropostaMateriali();
+    void ProponiMateriali(const QString& testo);
 
     // Report commands (frmNodi_stampa.cpp)
     // What the report takes its coefficients from: the boxes, and the bars' timber types.

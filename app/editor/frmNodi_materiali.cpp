@@ -17,6 +17,9 @@
 
 #include "QOR_TRVSL10.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QStandardItemModel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -206,4 +209,48 @@ void frmNodi::CoefficienteLasciato(QLineEdit* box)
 {
     if (!Numeri::EUnNumero(box->text()))
         box->setText(TestoPredefinito(box));
+}
+
+void frmNodi::CreaPropostaMateriali()
+{
+    auto* modello = new QStandardItemModel(this);
+    propostaMateriali = new QCompleter(modello, this);
+    propostaMateriali->setObjectName(QStringLiteral("propostaMateriali"));
+    propostaMateriali->setCaseSensitivity(Qt::CaseInsensitive);
+    propostaMateriali->setFilterMode(Qt::MatchContains);
+    propostaMateriali->setCompletionMode(QCompleter::PopupCompletion);
+    propostaMateriali->setMaxVisibleItems(12);
+    // Attached by hand, not as the field's completer: the field must receive the number, not
+    // the line chosen.
+    propostaMateriali->setWidget(txtMatAsta);
+    connect(txtMatAsta, &QLineEdit::textEdited, this, [this](const QString& testo) { ProponiMateriali(testo); });
+    connect(propostaMateriali, QOverload<const QModelIndex&>::of(&QCompleter::activated), this,
+            [this](const QModelIndex& indice) {
+                const QString numero = indice.data(Qt::UserRole).toString();
+                if (!numero.isEmpty())
+                    txtMatAsta->setText(numero);
+            });
+}
+
+void frmNodi::ProponiMateriali(const QString& testo)
+{
+    const QString cercato = testo.trimmed();
+    bool numero = false;
+    cercato.toInt(&numero);
+    if (cercato.isEmpty() || numero) {   // a number is typed as always
+        if (QAbstractItemView* lista = propostaMateriali->popup())
+            lista->hide();
+        return;
+    }
+    // The list is read again each time: the archive may have changed since.
+    auto* modello = static_cast<QStandardItemModel*>(propostaMateriali->model());
+    modello->clear();
+    QString errText;
+    for (const DatabaseMateriali::VoceMateriale& v : DatabaseMateriali::ElencoMateriali(errText)) {
+        auto* voce = new QStandardItem(QStringLiteral("%1  %2  %3").arg(v.numero).arg(v.classe, v.descrizione));
+        voce->setData(QString::number(v.numero), Qt::UserRole);
+        modello->appendRow(voce);
+    }
+    propostaMateriali->setCompletionPrefix(cercato);
+    propostaMateriali->complete();
 }

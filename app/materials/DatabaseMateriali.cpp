@@ -379,6 +379,24 @@ void ApriRecordset(std::shared_ptr<RecordsetMateriali>& rs, const QString& sql, 
     rs = std::move(nuovo);
 }
 
+std::vector<VoceMateriale> ElencoMateriali(QString& errText)
+{
+    errText.clear();
+    std::vector<VoceMateriale> voci;
+    std::shared_ptr<RecordsetMateriali> rs;
+    ApriRecordset(rs, QStringLiteral("Select * From Legno"), errText);
+    if (!errText.trimmed().isEmpty() || !rs)
+        return voci;
+    const QStringList campi = rs->NomiCampi();
+    const int n = static_cast<int>(campi.indexOf(ColonneMateriale::Numero));
+    const int c = static_cast<int>(campi.indexOf(ColonneMateriale::Classe));
+    const int d = static_cast<int>(campi.indexOf(ColonneMateriale::Descrizione));
+    for (int r = 0; n >= 0 && r < rs->RecordCount(); ++r)
+        voci.push_back({rs->Valore(r, n).toInt(), c >= 0 ? rs->Valore(r, c).toString() : QString(),
+                        d >= 0 ? rs->Valore(r, d).toString() : QString()});
+    return voci;
+}
+
 }  // namespace DatabaseMateriali
 
 namespace DatabaseMateriali {

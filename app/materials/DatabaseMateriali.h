@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <memory>
+#include <vector>
 
 class RecordsetMateriali;
 struct MaterialeAsta;
@@ -18,6 +19,15 @@ void ApriRecordset(std::shared_ptr<RecordsetMateriali>& rs, const QString& sql, 
 // Material numero as a bar takes it. False when it cannot be read (errText says why) or is
 // not in the archive (errText empty).
 bool LeggiMateriale(int numero, MaterialeAsta& materiale, QString& errText);
+
+// Number, class and description of every material, by number, for a picker; empty when the
+// archive cannot be read (errText says why).
+struct VoceMateriale {
+    int numero = 0;
+    QString classe;
+    QString descrizione;
+};
+std::vector<VoceMateriale> ElencoMateriali(QString& errText);
 
 inline constexpr const char* NomeConnessione = "cnMateriali";
 inline constexpr const char* NomeDatabase = "MaterialiQor.dms";

@@ -1,6 +1,8 @@
 // Bar material lists from the archive, the coefficient fields, kmod, γM and design strengths.
 #include "AmbienteEditor.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFocusEvent>
 #include <QRadioButton>
 
@@ -286,4 +288,33 @@ TEST_F(Materiali, TheToolTipShowsADescriptionWithMarkupAsText)
     EXPECT_TRUE(tip.contains(QStringLiteral("&lt;b&gt;Pioppo&lt;/b&gt;"))) << tip.toStdString();
     EXPECT_FALSE(tip.contains(QStringLiteral("<img")));
     EXPECT_EQ(f->MaterialeMostrato(1).descrizione, QStringLiteral("<b>Pioppo</b> <img src=\"x.png\">"));
+}
+
+// The material field's picker: a text that is not a number lists the materials whose number,
+// class or description contain it; choosing one writes its number, which loads the material
+// as typing it does. A number typed keeps working without the list.
+TEST_F(Materiali, TheFieldOffersTheMaterialsMatchingAnyPartOfThem)
+{
+    auto righe = [this] {
+        QStringList r;
+        QAbstractItemModel* m = f->propostaMateriali->completionModel();
+        for (int i = 0; i < m->rowCount(); ++i)
+            r << m->index(i, 0).data().toString();
+        return r;
+    };
+    f->SSTab2->setCurrentIndex(0);
+    f->txtMatAsta->setFocus();
+    Scrivi(f->txtMatAsta, QStringLiteral("gl24"));
+    EXPECT_EQ(righe(), QStringList({QStringLiteral("7  C  Legno Lamellare incollato GL24h")}));
+    f->txtMatAsta->clear();
+    Scrivi(f->txtMatAsta, QStringLiteral("ABETE"));
+    ASSERT_EQ(righe(), QStringList({QStringLiteral("4  C  Legno Massiccio Abete C24")}));
+    emit f->propostaMateriali->activated(f->propostaMateriali->completionModel()->index(0, 0));
+    EXPECT_EQ(f->txtMatAsta->text(), QStringLiteral("4"));
+    EXPECT_EQ(f->MaterialeMostrato(1).numero, 4);
+
+    f->txtMatAsta->clear();
+    Scrivi(f->txtMatAsta, QStringLiteral("7"));
+    EXPECT_FALSE(f->propostaMateriali->popup()->isVisible()) << "a number needs no list";
+    EXPECT_EQ(f->MaterialeMostrato(1).numero, 7);
 }
