@@ -422,6 +422,12 @@ QWidget* frmNodi::CreaPannelloAsta(int i)
     g->addWidget(lblNAsta[ii], 4, 0);
     g->addWidget(txtNAsta[ii], 4, 1);
     g->setRowStretch(5, 1);
+    // The captions and the diameter keep their whole text; the material list takes what is left.
+    for (QWidget* w : std::initializer_list<QWidget*>{lblAsta[ii], lblBase[ii], lblAltezza[ii], lblAngAsta[ii], lblNAsta[ii],
+                                                      lblDiametro[ii], ComboAsta[ii]})
+        w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    lblBase[ii]->setMinimumWidth(lblBase[ii]->fontMetrics().horizontalAdvance(QStringLiteral("R (raggio) [cm]")) + 6);
+    lblDiametro[ii]->setMinimumWidth(lblDiametro[ii]->fontMetrics().horizontalAdvance(QStringLiteral("\u00d8 = 999,99 cm")));
     l->addLayout(g);
 
     LstMatAsta[ii] = nominato(new QTreeWidget(pannello), indice("LstMatAsta", i));
@@ -434,7 +440,7 @@ QWidget* frmNodi::CreaPannelloAsta(int i)
     lista->header()->setStretchLastSection(true);
     lista->setColumnWidth(0, 60);
     lista->setColumnWidth(1, 93);
-    lista->setMinimumWidth(240);
+    lista->setMinimumWidth(180);
     l->addWidget(lista, 1);
     return pannello;
 }

@@ -1,5 +1,7 @@
 #include "materials/FrmListaLegno.h"
 
+#include "calcolo/ProprietaMateriali.h"
+
 #include "materials/DatabaseMateriali.h"
 #include "materials/DelegatoColonnaLegno.h"
 #include "materials/ModelloMateriali.h"
@@ -362,7 +364,8 @@ void FrmListaLegno::Imposta_DataGrid()
         const QString& nome = campi.at(c);
         DelegatoColonnaLegno::Formato formato = DelegatoColonnaLegno::Formato::Decimale;
         int larghezza = 800;
-        if (nome.compare(QStringLiteral("Numero"), Qt::CaseInsensitive) == 0) {
+        if (nome.compare(QStringLiteral("Numero"), Qt::CaseInsensitive) == 0 ||
+            nome.compare(ColonneMateriale::Tipologia, Qt::CaseInsensitive) == 0) {   // whole numbers
             formato = DelegatoColonnaLegno::Formato::Numero;
             larghezza = 630;
         } else if (nome.compare(QStringLiteral("Classe"), Qt::CaseInsensitive) == 0) {
