@@ -487,14 +487,15 @@ QWidget* frmNodi::CreaSchedaCoefficienti()
                              tabKmod),
                   0, 0, 1, 6);
     for (int d = DurataCarico::Permanente; d <= DurataCarico::Istantanea; ++d) {
-        auto* intestazione = new QLabel(DurataCarico::Nome(d), tabKmod);
+        auto* intestazione = nominato(new QLabel(DurataCarico::Nome(d), tabKmod), indice("lblDurataKmod", d));
         intestazione->setAlignment(Qt::AlignCenter);
         gk->addWidget(intestazione, 1, d);
     }
     for (int i = 1; i <= 3; ++i) {
         const auto ii = static_cast<std::size_t>(i);
-        gk->addWidget(new QLabel(i == 1 ? QStringLiteral("Classe di Servizio: 1)") : QStringLiteral("Classe %1)").arg(i),
-                                 tabKmod),
+        gk->addWidget(nominato(new QLabel(i == 1 ? QStringLiteral("Classe di Servizio: 1)") : QStringLiteral("Classe %1)").arg(i),
+                                          tabKmod),
+                               indice("lblClasseKmod", i)),
                       i + 1, 0);
         txtCoefCar[ii] = campoNumerico(tabKmod, indice("txtCoefCar", i));
         gk->addWidget(txtCoefCar[ii], i + 1, 1);

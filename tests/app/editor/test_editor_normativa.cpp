@@ -4,8 +4,11 @@
 
 #include "calcolo/CalcoloInCorso.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -64,4 +67,28 @@ TEST_F(GestioneTest, ChangingTheCodeAsksThenVerifiesTheJointsAgain)
     EXPECT_TRUE(Relazione().contains(QStringLiteral(" Classe di Durata del Carico: Istantanea\n Kmod= 1,00\n")))
         << Relazione().toStdString();
     EXPECT_EQ(CalcoloInCorso::Istanza().durate().Di(Nodo(1)), DurataCarico::Istantanea);
+}
+
+// Each kmod box stands on the line of its service class and under its load-duration heading.
+TEST_F(EditorTest, KmodBoxesLineUpWithTheirClassAndDuration)
+{
+    f->resize(1200, 860);
+    f->SSTab1->setCurrentIndex(2);
+    QApplication::processEvents();
+    auto centro = [this](QWidget* w) { return w->mapTo(f.get(), w->rect().center()); };
+    for (int i = 1; i <= 3; ++i) {
+        auto* classe = f->findChild<QLabel*>(QStringLiteral("lblClasseKmod(%1)").arg(i));
+        ASSERT_NE(classe, nullptr) << i;
+        EXPECT_LE(std::abs(centro(classe).y() - centro(f->txtCoefCar[static_cast<std::size_t>(i)]).y()), 2) << i;
+        for (int d = 2; d <= DurataCarico::Istantanea; ++d)
+            EXPECT_EQ(centro(f->txtKmod[static_cast<std::size_t>(i)][static_cast<std::size_t>(d)]).y(),
+                      centro(f->txtCoefCar[static_cast<std::size_t>(i)]).y());
+    }
+    for (int d = DurataCarico::Permanente; d <= DurataCarico::Istantanea; ++d) {
+        auto* durata = f->findChild<QLabel*>(QStringLiteral("lblDurataKmod(%1)").arg(d));
+        ASSERT_NE(durata, nullptr) << d;
+        QWidget* box = d == DurataCarico::Permanente ? static_cast<QWidget*>(f->txtCoefCar[1])
+                                                      : f->txtKmod[1][static_cast<std::size_t>(d)];
+        EXPECT_LE(std::abs(centro(durata).x() - centro(box).x()), 3) << d;
+    }
 }
