@@ -54,6 +54,8 @@ QWidget* frmNodi::CreaSchedaRelazione()
     RichTextBox1 = new QTextEdit(scheda);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1->setReadOnly(true);
+    // The bar is always there: a report never lays itself out twice because it appeared.
+    RichTextBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     l->addWidget(RichTextBox1, 1);
 
     auto* riga = new QHBoxLayout;

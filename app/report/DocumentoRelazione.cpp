@@ -6,7 +6,7 @@
 #include "report/RelazioneRiepilogo.h"
 #include "report/SuperficieQTextEdit.h"
 
-#include <QTextEdit>
+#include <QTextDocument>
 
 namespace Relazione {
 
@@ -18,14 +18,15 @@ SezioneRelazione SezioneNodo(const clsNodo& nodo, int numero, const FonteCoeffic
     sezione.verificato = NodoVerificato(nodo, coefficienti.normativa());
     sezione.normativa = Normative::Titolo(coefficienti.normativa());
 
-    QTextEdit box;   // never shown: the report is written as the editor writes it on screen
-    SuperficieQTextEdit superficie(&box);
-    if (sezione.verificato) {
-        CreaRelVerNodi(superficie, nodo, QString::number(numero), coefficienti);
-    } else {
-        CreaRelNonVerificato(superficie, QString::number(numero), QString(), coefficienti.normativa());
+    // A document alone, composed as the editor composes its box: no widget to build and lay out.
+    sezione.documento = std::make_shared<QTextDocument>();
+    {
+        SuperficieQTextEdit superficie(sezione.documento.get());
+        if (sezione.verificato)
+            CreaRelVerNodi(superficie, nodo, QString::number(numero), coefficienti);
+        else
+            CreaRelNonVerificato(superficie, QString::number(numero), QString(), coefficienti.normativa());
     }
-    sezione.documento.reset(box.document()->clone(nullptr));
     OggettoDisegno::Registra(sezione.documento.get());
     return sezione;
 }
@@ -53,12 +54,11 @@ SezioneRelazione SezioneComposta(const QString& titolo, const FonteCoefficienti&
     sezione.titolo = titolo;
     sezione.verificato = true;
     sezione.normativa = Normative::Titolo(coefficienti.normativa());
-    QTextEdit box;
+    sezione.documento = std::make_shared<QTextDocument>();
     {
-        SuperficieQTextEdit superficie(&box);
+        SuperficieQTextEdit superficie(sezione.documento.get());
         scrivi(superficie);
     }
-    sezione.documento.reset(box.document()->clone(nullptr));
     return sezione;
 }
 

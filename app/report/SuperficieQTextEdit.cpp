@@ -25,7 +25,12 @@ void SuperficieQTextEdit::RegistraSostituzioniFont()
     (void)registrate;
 }
 
-SuperficieQTextEdit::SuperficieQTextEdit(QTextEdit* box) : box_(box)
+SuperficieQTextEdit::SuperficieQTextEdit(QTextEdit* box) : box_(box), documento_(box->document())
+{
+    RegistraSostituzioniFont();
+}
+
+SuperficieQTextEdit::SuperficieQTextEdit(QTextDocument* documento) : documento_(documento)
 {
     RegistraSostituzioniFont();
 }
@@ -54,7 +59,10 @@ void SuperficieQTextEdit::chiudiBlocco()
 void SuperficieQTextEdit::Cancella()
 {
     chiudiBlocco();
-    box_->clear();
+    if (box_)
+        box_->clear();
+    else
+        documento_->clear();
 }
 
 void SuperficieQTextEdit::NomeFont(const QString& nome)
@@ -87,7 +95,7 @@ void SuperficieQTextEdit::Accoda(const QString& testo)
             c = LetteraSymbol(c);
     }
     if (!bloccoAperto_) {
-        cursore_ = QTextCursor(box_->document());
+        cursore_ = QTextCursor(documento_);
         cursore_.movePosition(QTextCursor::End);
         cursore_.beginEditBlock();
         bloccoAperto_ = true;
@@ -99,7 +107,7 @@ void SuperficieQTextEdit::Accoda(const QString& testo)
 void SuperficieQTextEdit::Disegno(const DisegnoNodo& disegno)
 {
     if (!bloccoAperto_) {
-        cursore_ = QTextCursor(box_->document());
+        cursore_ = QTextCursor(documento_);
         cursore_.beginEditBlock();
         bloccoAperto_ = true;
     }

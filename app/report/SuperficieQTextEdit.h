@@ -5,6 +5,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+class QTextDocument;
 class QTextEdit;
 
 // The report surface over the editor's rich-text box (RichTextBox1).
@@ -19,6 +20,8 @@ class QTextEdit;
 class SuperficieQTextEdit : public SuperficieRelazione {
 public:
     explicit SuperficieQTextEdit(QTextEdit* box);   // the box is not owned
+    // A document alone, no widget: what printing and PDF compose on (not owned).
+    explicit SuperficieQTextEdit(QTextDocument* documento);
     ~SuperficieQTextEdit() override;
     SuperficieQTextEdit(const SuperficieQTextEdit&) = delete;
     SuperficieQTextEdit& operator=(const SuperficieQTextEdit&) = delete;
@@ -40,7 +43,8 @@ public:
 private:
     void chiudiBlocco();
 
-    QTextEdit* box_;
+    QTextEdit* box_ = nullptr;
+    QTextDocument* documento_ = nullptr;
     QTextCursor cursore_;         // at the end of the text while a block is open
     bool bloccoAperto_ = false;
     QTextCharFormat formato_;
