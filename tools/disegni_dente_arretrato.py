@@ -54,16 +54,6 @@ def percorso(punti):
     return "M " + " L ".join(pt(p) for p in punti) + " Z"
 
 
-def angolo_retto(Q, asse, perpendicolare, lato=11.0):
-    """A right-angle mark at Q between the end face (toward W) and the far edge."""
-    na = math.hypot(*asse)
-    np_ = math.hypot(*perpendicolare)
-    u = (asse[0] / na * lato, asse[1] / na * lato)
-    v = (perpendicolare[0] / np_ * lato, perpendicolare[1] / np_ * lato)
-    # perpendicolare points from Q toward the face only up to sign: follow the W side.
-    return u, v
-
-
 def scrivi(sorgente, destinazione, titoli, denti, togli, sostituisci, segni):
     testo = (RISORSE / sorgente).read_text(encoding="utf-8")
     for vecchio, nuovo in titoli:
