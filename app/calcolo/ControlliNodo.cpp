@@ -4,6 +4,7 @@
 #include "calcolo/Numeri.h"
 #include "calcolo/TipiNodo.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -49,6 +50,12 @@ double Eta(const ControlloNodo& c)
     if (!(c.resistenza > 0.0f))
         return std::numeric_limits<double>::infinity();
     return 100.0 * static_cast<double>(c.sollecitazione) / static_cast<double>(c.resistenza);
+}
+
+bool TuttiSuperati(const std::vector<ControlloNodo>& controlli)
+{
+    return !controlli.empty() &&
+           std::all_of(controlli.begin(), controlli.end(), [](const ControlloNodo& c) { return c.esito; });
 }
 
 int Determinante(const std::vector<ControlloNodo>& controlli)

@@ -29,6 +29,9 @@ std::vector<ControlloNodo> ControlliNodo(const clsNodo& nodo, Normativa normativ
 // positive.
 double Eta(const ControlloNodo& c);
 
+// The joint's verdict over its checks: there are some, and every one passes.
+bool TuttiSuperati(const std::vector<ControlloNodo>& controlli);
+
 // The governing check: the one of highest utilisation (the first of equal ones); -1 for none.
 int Determinante(const std::vector<ControlloNodo>& controlli);
 

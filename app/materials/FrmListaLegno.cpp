@@ -411,12 +411,7 @@ void FrmListaLegno::ApplicaFiltro()
     const QString testo = Text3->text();
     const QString ridotto = testo.trimmed();
     // The record set matches every character literally (apostrophe, "%" and "_" included).
-    if (ridotto.isEmpty() || ridotto == QStringLiteral("_"))
-        rsLista->FiltraDescrizione(QString());
-    else
-        rsLista->FiltraDescrizione(testo);
-    if (rsLista->Ricerca() != txtCerca->text().trimmed())
-        rsLista->Cerca(txtCerca->text());
+    rsLista->Filtra(ridotto.isEmpty() || ridotto == QStringLiteral("_") ? QString() : testo, txtCerca->text());
     DataGrid1->setEnabled(true);
 }
 

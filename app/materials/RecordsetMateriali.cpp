@@ -459,11 +459,16 @@ bool RecordsetMateriali::Delete()
     return true;
 }
 
-void RecordsetMateriali::FiltraDescrizione(const QString& inizio)
+void RecordsetMateriali::FiltraDescrizione(const QString& inizio) { Filtra(inizio, cerca_); }
+
+void RecordsetMateriali::Cerca(const QString& testo) { Filtra(filtro_, testo); }
+
+void RecordsetMateriali::Filtra(const QString& inizio, const QString& testo)
 {
     emit primaDelCambio();
     sospeso_ = Sospeso::Nessuno;
     filtro_ = inizio;
+    cerca_ = testo.trimmed();
     ricostruisciVista();
     posizione_ = 0;
     emit dopoIlCambio();
@@ -472,16 +477,6 @@ void RecordsetMateriali::FiltraDescrizione(const QString& inizio)
 
 QString RecordsetMateriali::Filtro() const { return filtro_; }
 
-void RecordsetMateriali::Cerca(const QString& testo)
-{
-    emit primaDelCambio();
-    sospeso_ = Sospeso::Nessuno;
-    cerca_ = testo.trimmed();
-    ricostruisciVista();
-    posizione_ = 0;
-    emit dopoIlCambio();
-    emit posizioneCambiata();
-}
 
 QVariant RecordsetMateriali::Bookmark() const { return Campo(QStringLiteral("Numero")); }
 

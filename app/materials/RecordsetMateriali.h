@@ -54,6 +54,8 @@ public:
     // read again and the first record of the view becomes current.
     void Cerca(const QString& testo);
     QString Ricerca() const { return cerca_; }
+    // The filter and the search at once: the view is rebuilt once.
+    void Filtra(const QString& inizio, const QString& testo);
 
     // The current record's Numero: restorable on this set or on a reloaded one.
     QVariant Bookmark() const;

@@ -7,7 +7,6 @@
 #include "calcolo/DettagliCostruttivi.h"
 #include "calcolo/TipiNodo.h"
 
-#include <algorithm>
 #include <array>
 
 using namespace FormatiRelazione;
@@ -175,9 +174,7 @@ void DatiAppoggio(SuperficieRelazione& box, const clsNodo& nodo)
 void Esito(SuperficieRelazione& box, const clsNodo& nodo, Normativa normativa)
 {
     const std::vector<ControlloNodo> controlli = ControlliNodo(nodo, normativa);
-    const bool verificato =
-        !controlli.empty() && std::all_of(controlli.begin(), controlli.end(), [](const ControlloNodo& c) { return c.esito; });
-    QString riga = verificato ? QStringLiteral(" ESITO: VERIFICATO") : QStringLiteral(" ESITO: NON VERIFICATO");
+    QString riga = TuttiSuperati(controlli) ? QStringLiteral(" ESITO: VERIFICATO") : QStringLiteral(" ESITO: NON VERIFICATO");
     if (const int d = Determinante(controlli); d >= 0) {
         const ControlloNodo& c = controlli[static_cast<std::size_t>(d)];
         riga += QStringLiteral("   (verifica determinante: ") + c.nome + QStringLiteral(", \u03b7 = ") + Percento(Eta(c)) +

@@ -40,8 +40,7 @@ std::vector<RigaRiepilogo> Riepilogo(const clsGenVerNodi& registro, const FonteC
         r.verificato = NodoVerificato(nodo, normativa);
         if (r.verificato) {
             const std::vector<ControlloNodo> controlli = ControlliNodo(nodo, normativa);
-            r.esito = !controlli.empty() &&
-                      std::all_of(controlli.begin(), controlli.end(), [](const ControlloNodo& c) { return c.esito; });
+            r.esito = TuttiSuperati(controlli);
             if (const int d = Determinante(controlli); d >= 0) {
                 r.determinante = controlli[static_cast<std::size_t>(d)].nome;
                 r.eta = Eta(controlli[static_cast<std::size_t>(d)]);

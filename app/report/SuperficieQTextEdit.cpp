@@ -94,17 +94,11 @@ void SuperficieQTextEdit::Accoda(const QString& testo)
         for (QChar& c : scritto)
             c = LetteraSymbol(c);
     }
-    if (!bloccoAperto_) {
-        cursore_ = QTextCursor(documento_);
-        cursore_.movePosition(QTextCursor::End);
-        cursore_.beginEditBlock();
-        bloccoAperto_ = true;
-    }
-    cursore_.movePosition(QTextCursor::End);
+    apriBlocco();
     cursore_.insertText(scritto, formato_);
 }
 
-void SuperficieQTextEdit::Disegno(const DisegnoNodo& disegno)
+void SuperficieQTextEdit::apriBlocco()
 {
     if (!bloccoAperto_) {
         cursore_ = QTextCursor(documento_);
@@ -112,5 +106,10 @@ void SuperficieQTextEdit::Disegno(const DisegnoNodo& disegno)
         bloccoAperto_ = true;
     }
     cursore_.movePosition(QTextCursor::End);
+}
+
+void SuperficieQTextEdit::Disegno(const DisegnoNodo& disegno)
+{
+    apriBlocco();
     OggettoDisegno::Inserisci(cursore_, disegno);
 }

@@ -42,6 +42,7 @@ public:
 
 private:
     void chiudiBlocco();
+    void apriBlocco();   // the edit block open, the cursor at the end
 
     QTextEdit* box_ = nullptr;
     QTextDocument* documento_ = nullptr;

@@ -427,20 +427,14 @@ TEST_F(CalcoloTest, RearStepJointsSavedAndOpenedGiveTheSameRecordsAndReports)
         EXPECT_TRUE(r.contains(QStringLiteral("a Dente Arretrato"))) << r.toStdString();
     ASSERT_TRUE(ModuloTrevon::SalvaCalcoloIn(File("arretrati.trv")));
 
-    // The same file as version 1 wrote it: no code (NTC 2008), kmod a list of three values.
+    // The same file as version 1 wrote it.
     QFile file(File("arretrati.trv"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QJsonObject radice = QJsonDocument::fromJson(file.readAll()).object();
+    const QByteArray v2 = file.readAll();
     file.close();
-    radice[QStringLiteral("versione")] = 1;
-    radice.remove(QStringLiteral("normativa"));
-    QJsonObject coefficienti = radice[QStringLiteral("coefficienti")].toObject();
-    coefficienti[QStringLiteral("kmod")] = QJsonArray{0.6, 0.6, 0.5};
-    coefficienti.remove(QStringLiteral("colonnaGammaM"));
-    radice[QStringLiteral("coefficienti")] = coefficienti;
     QFile v1(File("arretrati-v1.trv"));
     ASSERT_TRUE(v1.open(QIODevice::WriteOnly));
-    v1.write(QJsonDocument(radice).toJson());
+    v1.write(CalcoliProva::ComeVersione1(v2, QJsonArray{0.6, 0.6, 0.5}));
     v1.close();
 
     for (const char* nome : {"arretrati.trv", "arretrati-v1.trv"}) {

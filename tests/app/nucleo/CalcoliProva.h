@@ -2,6 +2,10 @@
 // Calculations of the four joint types as a calculation file holds them.
 #include "calcolo/FileCalcolo.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -72,6 +76,20 @@ inline FileCalcolo::Calcolo QuattroTipi()
                           {Asta("Rettangolare", 10, 15, 45, 4), Asta("Rettangolare", 15, 20, 90, 0),
                            Asta("Rettangolare", 10, 15, 45, 4)}));
     return c;
+}
+
+// A calculation file as format version 1 wrote it: no code (an NTC 2008 calculation), kmod a
+// list of three values (the permanent column), no γM column.
+inline QByteArray ComeVersione1(const QByteArray& dati, const QJsonArray& kmod)
+{
+    QJsonObject radice = QJsonDocument::fromJson(dati).object();
+    radice[QStringLiteral("versione")] = 1;
+    radice.remove(QStringLiteral("normativa"));
+    QJsonObject coefficienti = radice[QStringLiteral("coefficienti")].toObject();
+    coefficienti[QStringLiteral("kmod")] = kmod;
+    coefficienti.remove(QStringLiteral("colonnaGammaM"));
+    radice[QStringLiteral("coefficienti")] = coefficienti;
+    return QJsonDocument(radice).toJson();
 }
 
 // The four types again, as their rear-step twins.

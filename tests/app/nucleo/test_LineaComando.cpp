@@ -40,6 +40,17 @@ protected:
         return LineaComando::Esegui(argomenti, o, e, pdf);
     }
 
+    // The program's environment with no display and no platform chosen, at home in the folder.
+    QProcessEnvironment SenzaSchermo() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("HOME"), cartella.path());
+        return env;
+    }
+
     QJsonArray Nodi() const { return QJsonDocument::fromJson(out.toUtf8()).object().value(QStringLiteral("nodi")).toArray(); }
 
     QTemporaryDir cartella;
@@ -236,12 +247,7 @@ TEST_F(LineaComandoTest, TheProgramRunsWithoutADisplay)
     const QString json = cartella.filePath(QStringLiteral("esito.json"));
     const QString pdf = cartella.filePath(QStringLiteral("relazione.pdf"));
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.insert(QStringLiteral("HOME"), cartella.path());
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(SenzaSchermo());
     p.start(QStringLiteral(TREVON_PROGRAMMA),
             {QStringLiteral("--verifica"), Scrivi(c), QStringLiteral("--json"), json, QStringLiteral("--pdf"), pdf});
     ASSERT_TRUE(p.waitForFinished(60000));
@@ -265,12 +271,7 @@ TEST_F(LineaComandoTest, TheProgramRunsWithoutADisplay)
 TEST_F(LineaComandoTest, TheWindowsWithoutADisplaySayWhatToDo)
 {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.insert(QStringLiteral("HOME"), cartella.path());
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(SenzaSchermo());
     p.start(QStringLiteral(TREVON_PROGRAMMA), QStringList());
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << "not an abort";

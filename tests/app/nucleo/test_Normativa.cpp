@@ -218,14 +218,8 @@ TEST(Normativa, FilesKeepTheCodeTheTablesAndTheLoadClasses)
     EXPECT_EQ(FileCalcolo::Scrivi(*l.calcolo), dati);
 
     // Version 1: no code, three kmod values.
-    QJsonObject radice = QJsonDocument::fromJson(FileCalcolo::Scrivi(CalcoliProva::QuattroTipi())).object();
-    radice[QStringLiteral("versione")] = 1;
-    radice.remove(QStringLiteral("normativa"));
-    QJsonObject coeff = radice[QStringLiteral("coefficienti")].toObject();
-    coeff[QStringLiteral("kmod")] = QJsonArray{0.6, 0.65, 0.5};
-    coeff.remove(QStringLiteral("colonnaGammaM"));
-    radice[QStringLiteral("coefficienti")] = coeff;
-    const FileCalcolo::Lettura v1 = FileCalcolo::Leggi(QJsonDocument(radice).toJson());
+    const FileCalcolo::Lettura v1 = FileCalcolo::Leggi(
+        CalcoliProva::ComeVersione1(FileCalcolo::Scrivi(CalcoliProva::QuattroTipi()), QJsonArray{0.6, 0.65, 0.5}));
     ASSERT_TRUE(v1.calcolo) << v1.errore.toStdString();
     EXPECT_EQ(v1.calcolo->coefficienti.normativa, Normativa::NTC2008);
     EXPECT_EQ(v1.calcolo->coefficienti.kmod[1][0], 0.65f);

@@ -203,6 +203,15 @@ protected:
         DatabaseMateriali::ChiudiDatabaseMateriali();
         DatabaseMateriali::ImpostaCartelle({}, {});
     }
+    // The main window Main() opened, or null.
+    static frmMain* finestraPrincipale()
+    {
+        frmMain* principale = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* m = qobject_cast<frmMain*>(w))
+                principale = m;
+        return principale;
+    }
     static int finestrePrincipaliVisibili()
     {
         int n = 0;
@@ -228,10 +237,7 @@ TEST_F(AvvioProgramma, SetsPiGrecoProvisionsTheArchiveAndShowsTheMainWindow)
     EXPECT_EQ(finestrePrincipaliVisibili(), 1);
 
     // The start window opens inside it, at the bottom centre of the client area.
-    frmMain* principale = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* m = qobject_cast<frmMain*>(w))
-            principale = m;
+    frmMain* principale = finestraPrincipale();
     ASSERT_NE(principale, nullptr);
     QApplication::processEvents();
     auto* cornice = qobject_cast<QMdiSubWindow*>(principale->TipoVer()->parentWidget());
@@ -256,10 +262,7 @@ TEST_F(AvvioProgramma, TheTitleNamesTheCalculationAndMarksUnsavedChanges)
 {
     AvvisiProva avvisi;
     EXPECT_EQ(Main(), 0);
-    frmMain* principale = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* m = qobject_cast<frmMain*>(w))
-            principale = m;
+    frmMain* principale = finestraPrincipale();
     ASSERT_NE(principale, nullptr);
     const QString programma = QStringLiteral("Trevon-SL  \u2013  Verifica Unioni a Dente in Legno");
     AvviaGestioneNodi();
@@ -298,10 +301,7 @@ TEST_F(AvvioProgramma, AFileGivenAtStartUpIsOpened)
     AvvisiProva avvisi;
     avvisi.Rispondi(Risposta::OK);   // the file's material differs from the archive's: told once
     EXPECT_EQ(Main(file), 0);
-    frmMain* principale = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* m = qobject_cast<frmMain*>(w))
-            principale = m;
+    frmMain* principale = finestraPrincipale();
     ASSERT_NE(principale, nullptr);
     EXPECT_EQ(CalcoloInCorso::Istanza().Percorso(), QFileInfo(file).absoluteFilePath());
     EXPECT_EQ(CalcoloInCorso::Istanza().TotaleNodi(), 1);
