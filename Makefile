@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 DEB_PACKAGES := g++ cmake make libgtest-dev \
   qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-translations-l10n fonts-liberation xvfb xauth \
-  poppler-utils libbenchmark-dev
+  poppler-utils libbenchmark-dev libsqlite3-dev
 
 BENCH_DIR ?= build-bench
 

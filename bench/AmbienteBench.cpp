@@ -68,7 +68,7 @@ void Prepara()
     DatabaseMateriali::ImpostaCartelle(CartellaApplicazione(), CartellaDati());
     ModuloTrevon::ImpostaRisponditore([](const ModuloTrevon::Avviso& a) {
         avvisi() << a.testo;
-        std::fprintf(stderr, "message box: %s\n", qPrintable(a.testo));
+        std::fprintf(stderr, "message box: %s\n", qPrintable(a.testo.left(120)));
         switch (a.pulsanti) {
         case ModuloTrevon::Pulsanti::SiNo: return ModuloTrevon::Risposta::No;
         case ModuloTrevon::Pulsanti::SiNoAnnulla: return ModuloTrevon::Risposta::Annulla;

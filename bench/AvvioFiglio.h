@@ -15,3 +15,11 @@ void DatabaseMateriali_Chiudi();
 // argv: program ArgomentoAvvio applicationFolder dataFolder settingsFolder. Exit code 0 when
 // the start window was shown.
 int AvvioFiglio(int argc, char** argv);
+
+// The memory of the materials list as a process of its own: started again with
+// ArgomentoMemoria, the program opens the given archive in the list inside a main window and
+// prints "base resident peak" in kB (resident before and after the list opened, and the
+// process's peak). argv: program ArgomentoMemoria applicationFolder dataFolder settingsFolder
+// archive records.
+inline constexpr const char* ArgomentoMemoria = "--memoria-lista";
+int MemoriaFiglio(int argc, char** argv);

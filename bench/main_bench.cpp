@@ -30,6 +30,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc > 1 && std::strcmp(argv[1], ArgomentoAvvio) == 0)
         return AvvioFiglio(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], ArgomentoMemoria) == 0)
+        return MemoriaFiglio(argc, argv);
 
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);
