@@ -24,6 +24,12 @@ QString PercorsoModello;
 
 namespace {
 
+quint64& apertureConnessione()
+{
+    static quint64 aperture = 0;
+    return aperture;
+}
+
 QString& cartellaApplicazioneImpostata()
 {
     static QString c;
@@ -326,6 +332,7 @@ void InizializzaDatabaseMateriali()
 
 void ApriDatabaseMateriali()
 {
+    ++apertureConnessione();
     QString errore;
     {
         if (QSqlDatabase::contains(connessione()))
@@ -358,6 +365,7 @@ void ApriDatabaseMateriali()
 
 void ChiudiDatabaseMateriali()
 {
+    ++apertureConnessione();
     if (!QSqlDatabase::contains(connessione()))
         return;
     {
@@ -377,6 +385,20 @@ void ApriRecordset(std::shared_ptr<RecordsetMateriali>& rs, const QString& sql, 
         return;
     }
     rs = std::move(nuovo);
+}
+
+ImprontaArchivio Impronta()
+{
+    ImprontaArchivio impronta;
+    impronta.apertura = apertureConnessione();
+    impronta.scritture = RecordsetMateriali::Scritture();
+    QSqlDatabase db = QSqlDatabase::database(connessione(), false);
+    if (db.isValid() && db.isOpen()) {
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("PRAGMA data_version")) && q.next())
+            impronta.versione = q.value(0).toLongLong();
+    }
+    return impronta;
 }
 
 std::vector<VoceMateriale> ElencoMateriali(QString& errText)

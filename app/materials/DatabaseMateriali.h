@@ -20,6 +20,22 @@ void ApriRecordset(std::shared_ptr<RecordsetMateriali>& rs, const QString& sql, 
 // not in the archive (errText empty).
 bool LeggiMateriale(int numero, MaterialeAsta& materiale, QString& errText);
 
+// What the archive holds, as far as a reader of it can tell without reading the rows: the
+// connection (each opening is a new one), the writes of this program's record sets on it,
+// and SQLite's data version, which moves when another connection (another program) commits.
+// Two equal stamps mean the rows read at the first are still the archive's.
+struct ImprontaArchivio {
+    quint64 apertura = 0;
+    quint64 scritture = 0;
+    qint64 versione = -1;   // -1: no open connection, or the version could not be read
+    bool operator==(const ImprontaArchivio& a) const
+    {
+        return apertura == a.apertura && scritture == a.scritture && versione == a.versione;
+    }
+    bool operator!=(const ImprontaArchivio& a) const { return !(*this == a); }
+};
+ImprontaArchivio Impronta();
+
 // Number, class and description of every material, by number, for a picker; empty when the
 // archive cannot be read (errText says why).
 struct VoceMateriale {

@@ -336,7 +336,10 @@ void FrmListaLegno::Requery_Lista()
         ModuloTrevon::CursoreOccupato occupato;
         // Only this window's reference goes: an open sheet keeps the set it was given.
         rsLista.reset();
+        // Taken before reading: a write that lands while the rows are read moves the stamp.
+        letta_ = DatabaseMateriali::Impronta();
         DatabaseMateriali::ApriRecordset(rsLista, SqlLista, errText);
+        lettaValida_ = errText.trimmed().isEmpty() && rsLista && letta_.versione >= 0;
     }
     if (!errText.trimmed().isEmpty())
         ModuloTrevon::MsgBox(errText);
@@ -449,8 +452,11 @@ void FrmListaLegno::Attivata()
         posizionaoggetti();
         return;
     }
-    inRicarica_ = true;
     posizionaoggetti();
+    // Nothing changed since the rows were read: they are shown as they are.
+    if (rsLista && lettaValida_ && letta_ == DatabaseMateriali::Impronta())
+        return;
+    inRicarica_ = true;
     QVariant segnalibro;
     if (rsLista && rsLista->RecordCount() > 0)
         segnalibro = rsLista->Bookmark();

@@ -1,4 +1,5 @@
 #pragma once
+#include "materials/DatabaseMateriali.h"
 #include <QList>
 #include <QPointer>
 #include <QRect>
@@ -95,6 +96,10 @@ private:
     bool inRidimensionamento_ = false;
     bool salvato_ = false;
     bool appenaCaricata_ = false;
+    // The archive's stamp when the shown rows were read; an activation reads again only when
+    // the archive's stamp has moved since (a write here or by another program, a new connection).
+    DatabaseMateriali::ImprontaArchivio letta_;
+    bool lettaValida_ = false;
     short statoLetto_ = 0;          // window state read from the settings
     QRect geometriaNormale_;        // last place and size of the normal window
     QFileSystemWatcher* osservatore_ = nullptr;

@@ -110,9 +110,17 @@ bool comeDecimale(const QVariant& valore, double& numero)
     return ok && std::isfinite(numero);
 }
 
+quint64& scritture()
+{
+    static quint64 n = 0;
+    return n;
+}
+
 }  // namespace
 
 RecordsetMateriali::RecordsetMateriali() = default;
+
+quint64 RecordsetMateriali::Scritture() { return scritture(); }
 
 bool RecordsetMateriali::Apri(const QString& sql, const QString& connessione)
 {
@@ -409,6 +417,7 @@ bool RecordsetMateriali::scrivi(const Riga& riga)
         db.rollback();
         return fallisci(descrizioneScrittura(errore), numeroNativo(errore));
     }
+    ++scritture();
     return true;
 }
 
@@ -467,9 +476,14 @@ void RecordsetMateriali::Filtra(const QString& inizio, const QString& testo)
 {
     emit primaDelCambio();
     sospeso_ = Sospeso::Nessuno;
+    // A longer beginning or a longer searched text can only drop rows from the present view
+    // (each character compared ignoring case on its own), so only that view is looked at.
+    const QString cercato = testo.trimmed();
+    const bool restringe = inizio.startsWith(filtro_, Qt::CaseInsensitive) &&
+                           cercato.contains(cerca_, Qt::CaseInsensitive);
     filtro_ = inizio;
-    cerca_ = testo.trimmed();
-    ricostruisciVista();
+    cerca_ = cercato;
+    ricostruisciVista(restringe);
     posizione_ = 0;
     emit dopoIlCambio();
     emit posizioneCambiata();
@@ -503,24 +517,38 @@ void RecordsetMateriali::ordina()
     const int colonna = indiceCampo(QStringLiteral("Numero"));
     if (colonna < 0)
         return;
-    std::stable_sort(righe_.begin(), righe_.end(), [colonna](const Riga& a, const Riga& b) {
+    auto prima = [colonna](const Riga& a, const Riga& b) {
         const QVariant& x = a.at(colonna);
         const QVariant& y = b.at(colonna);
         if (x.isNull() || y.isNull())
             return x.isNull() && !y.isNull();
         return x.toLongLong() < y.toLongLong();
-    });
+    };
+    // The archive usually hands its rows over in key order already.
+    if (!std::is_sorted(righe_.begin(), righe_.end(), prima))
+        std::stable_sort(righe_.begin(), righe_.end(), prima);
 }
 
-void RecordsetMateriali::ricostruisciVista()
+void RecordsetMateriali::ricostruisciVista(bool soloVista)
 {
+    std::vector<int> candidati;
+    if (soloVista)
+        candidati.swap(vista_);
     vista_.clear();
     const int colonna = indiceCampo(QStringLiteral("Descrizione"));
     const int classe = indiceCampo(QStringLiteral("Classe"));
     auto contiene = [this](const Riga& r, int c) {
         return c >= 0 && !r.at(c).isNull() && r.at(c).toString().contains(cerca_, Qt::CaseInsensitive);
     };
-    for (int i = 0; i < static_cast<int>(righe_.size()); ++i) {
+    const int quante = soloVista ? static_cast<int>(candidati.size()) : static_cast<int>(righe_.size());
+    if (filtro_.isEmpty() && cerca_.isEmpty() && !soloVista) {
+        vista_.resize(righe_.size());
+        for (int i = 0; i < quante; ++i)
+            vista_[static_cast<std::size_t>(i)] = i;
+        return;
+    }
+    for (int k = 0; k < quante; ++k) {
+        const int i = soloVista ? candidati[static_cast<std::size_t>(k)] : k;
         const Riga& riga = righe_[static_cast<std::size_t>(i)];
         if (!filtro_.isEmpty()) {
             const QVariant& valore = riga.at(colonna < 0 ? 0 : colonna);

@@ -67,6 +67,9 @@ public:
     void ImpostaValoriAttesi(const QVariantMap& valori) { attesi_ = valori; }
     static constexpr int ModificatoNelFrattempo = 3197;   // the record changed since it was loaded
 
+    // Writes committed by every record set of the program since it started.
+    static quint64 Scritture();
+
     QString Errore() const;        // description of the last failure; empty after a success
     int NumeroErrore() const;      // the database's native number, or the set's own
 
@@ -84,7 +87,7 @@ private:
     bool converti(int colonna, const QVariant& valore, QVariant& convertito);
     bool scrivi(const Riga& riga);
     void ordina();
-    void ricostruisciVista();
+    void ricostruisciVista(bool soloVista = false);   // soloVista: only rows of the present view
     void posizionaSu(const QVariant& numero);
     bool fallisci(const QString& descrizione, int numero = 0);
     void riuscito();

@@ -211,6 +211,36 @@ TEST_F(ListaLegno, ActivatedAgainItReloads)
     EXPECT_EQ(f->rsLista->RecordCount(), 23);
 }
 
+// Coming back to the list reads the archive again only when it changed: not at all when
+// nothing was written, at once after a write of this program's own (a record sheet's).
+TEST_F(ListaLegno, ActivatedAgainWithoutAChangeItKeepsTheRowsItHas)
+{
+    FrmListaLegno* f = apriLista();
+    auto* altra = area()->addSubWindow(new QWidget);
+    altra->show();
+    const RecordsetMateriali* letto = f->rsLista.get();
+    for (int volta = 0; volta < 2; ++volta) {
+        area()->setActiveSubWindow(altra);
+        Elabora();
+        area()->setActiveSubWindow(f->Cornice());
+        Elabora();
+        EXPECT_EQ(f->rsLista.get(), letto);
+    }
+    std::shared_ptr<RecordsetMateriali> scheda;
+    QString errore;
+    DatabaseMateriali::ApriRecordset(scheda, QStringLiteral("Select * From Legno where Numero =0"), errore);
+    ASSERT_TRUE(scheda) << errore.toStdString();
+    ASSERT_TRUE(scheda->AddNew() && scheda->ImpostaCampo(QStringLiteral("Numero"), 40) &&
+                scheda->ImpostaCampo(QStringLiteral("Descrizione"), QStringLiteral("Larice")) && scheda->Update())
+        << scheda->Errore().toStdString();
+    area()->setActiveSubWindow(altra);
+    Elabora();
+    area()->setActiveSubWindow(f->Cornice());
+    Elabora();
+    EXPECT_NE(f->rsLista.get(), letto);
+    EXPECT_TRUE(righeGriglia(f).contains(40));
+}
+
 TEST_F(ListaLegno, CleanSettingsKeepTheDesignedSizeAndCloseWritesTheFiveKeys)
 {
     FrmListaLegno* f = apriLista();

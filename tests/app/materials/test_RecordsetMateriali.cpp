@@ -301,6 +301,43 @@ TEST_F(Recordset, SearchFindsAClassOrAnyPartOfTheDescription)
     EXPECT_EQ(rs->RecordCount(), 25) << "an empty search removes it";
 }
 
+// Keystroke by keystroke, growing texts narrow the view already shown and shorter ones look
+// at every row again: after each step the rows are those a set opened afresh keeps with the
+// same filter and search, a write in between included.
+TEST_F(Recordset, TypingAndErasingKeepTheRowsOfAFreshFilter)
+{
+    auto aggiunte = apri(QStringLiteral("Select * From Legno where Numero =0"));
+    ASSERT_TRUE(aggiunte);
+    ASSERT_TRUE(aggiungi(*aggiunte, 30, QStringLiteral("Legno massiccio ÈRBA")));
+    ASSERT_TRUE(aggiungi(*aggiunte, 31, QStringLiteral("legno massiccio èrba c24")));
+    auto rs = apri(QStringLiteral("Select * from Legno "));
+    ASSERT_TRUE(rs);
+    struct Passo {
+        const char* filtro;
+        const char* cerca;
+    };
+    const Passo passi[] = {
+        {"L", ""}, {"Le", ""}, {"Legno massiccio ", ""}, {"Legno massiccio è", ""}, {"Legno massiccio È", "c"},
+        {"Legno massiccio È", "c2"}, {"Legno massiccio È", "c24"}, {"Legno massiccio È", "c2"}, {"Legno massiccio", "c2"},
+        {"Legno massiccio di l", "c2"}, {"Legno massiccio di l", "D"}, {"Legno massiccio di l", "D3"}, {"", "D3"},
+        {"", ""}, {"l", "gl"}, {"le", "gl24"}, {"leg", "gl24h"}, {"le", "gl24h"},
+    };
+    int k = 0;
+    for (const Passo& p : passi) {
+        SCOPED_TRACE(std::string(p.filtro) + " / " + p.cerca);
+        if (++k == 8) {   // a record rewritten mid-way: its new description counts at once
+            rs->SetBookmark(31);
+            ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Descrizione"), QStringLiteral("Legno massiccio èrba C2x")));
+            ASSERT_TRUE(rs->Update());
+        }
+        rs->Filtra(QString::fromUtf8(p.filtro), QString::fromUtf8(p.cerca));
+        auto nuovo = apri(QStringLiteral("Select * from Legno "));
+        ASSERT_TRUE(nuovo);
+        nuovo->Filtra(QString::fromUtf8(p.filtro), QString::fromUtf8(p.cerca));
+        EXPECT_EQ(numeri(*rs), numeri(*nuovo));
+    }
+}
+
 TEST_F(Recordset, NewNumberProposalUsesTheLastRecordOfTheFilteredView)
 {
     auto rs = apri(QStringLiteral("Select * from Legno "));
