@@ -116,6 +116,28 @@ quint64& scritture()
     return n;
 }
 
+// t begins with inizio, ignoring case, exactly as QStringView::startsWith with
+// Qt::CaseInsensitive says: plain ASCII pairs are settled here (most rows differ in their
+// first letters), any other character hands the whole comparison to Qt.
+bool iniziaCon(QStringView t, QStringView inizio)
+{
+    if (t.size() < inizio.size())
+        return t.startsWith(inizio, Qt::CaseInsensitive);
+    for (qsizetype i = 0; i < inizio.size(); ++i) {
+        const char16_t a = t[i].unicode();
+        const char16_t b = inizio[i].unicode();
+        if (a == b)
+            continue;
+        if (a >= 0x80 || b >= 0x80)
+            return t.startsWith(inizio, Qt::CaseInsensitive);
+        const char16_t la = (a >= u'A' && a <= u'Z') ? char16_t(a + 32) : a;
+        const char16_t lb = (b >= u'A' && b <= u'Z') ? char16_t(b + 32) : b;
+        if (la != lb)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 RecordsetMateriali::RecordsetMateriali() = default;
@@ -537,9 +559,18 @@ void RecordsetMateriali::ricostruisciVista(bool soloVista)
     vista_.clear();
     const int colonna = indiceCampo(QStringLiteral("Descrizione"));
     const int classe = indiceCampo(QStringLiteral("Classe"));
-    auto contiene = [this](const Riga& r, int c) {
-        return c >= 0 && !r.at(c).isNull() && r.at(c).toString().contains(cerca_, Qt::CaseInsensitive);
+    // A text field is looked at where it lies; any other kind through its text.
+    auto confronta = [](const QVariant& v, auto&& prova) {
+        if (v.userType() == QMetaType::QString)
+            return prova(QStringView(*static_cast<const QString*>(v.constData())));
+        const QString testo = v.toString();
+        return prova(QStringView(testo));
     };
+    auto contiene = [this, &confronta](const Riga& r, int c) {
+        return c >= 0 && !r.at(c).isNull() &&
+               confronta(r.at(c), [this](QStringView t) { return t.contains(cerca_, Qt::CaseInsensitive); });
+    };
+    auto inizia = [this](QStringView t) { return iniziaCon(t, filtro_); };
     const int quante = soloVista ? static_cast<int>(candidati.size()) : static_cast<int>(righe_.size());
     if (filtro_.isEmpty() && cerca_.isEmpty() && !soloVista) {
         vista_.resize(righe_.size());
@@ -552,8 +583,7 @@ void RecordsetMateriali::ricostruisciVista(bool soloVista)
         const Riga& riga = righe_[static_cast<std::size_t>(i)];
         if (!filtro_.isEmpty()) {
             const QVariant& valore = riga.at(colonna < 0 ? 0 : colonna);
-            if (colonna < 0 || valore.isNull() ||
-                !valore.toString().startsWith(filtro_, Qt::CaseInsensitive))
+            if (colonna < 0 || valore.isNull() || !confronta(valore, inizia))
                 continue;
         }
         if (!cerca_.isEmpty() && !contiene(riga, classe) && !contiene(riga, colonna))
