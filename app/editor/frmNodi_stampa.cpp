@@ -133,8 +133,12 @@ void frmNodi::StampaSezioni(const std::vector<Relazione::SezioneRelazione>& sezi
     int pagine = -1;
     {
         ModuloTrevon::CursoreOccupato occupato;
-        pagine = Relazione::Impagina(stampante, sezioni);
+        Avanzamento avanzamento(QStringLiteral("Stampa della Relazione..."), 2 * static_cast<int>(sezioni.size()));
+        pagine = Relazione::Impagina(stampante, sezioni, QDate::currentDate(),
+                                     [&avanzamento](int fatti, int) { return avanzamento.Passo(fatti); });
     }
+    if (pagine == Relazione::Annullata)
+        return;
     if (pagine < 0)
         ModuloTrevon::MsgBox(QStringLiteral("Impossibile stampare la relazione.\n"
                                             "Verificare la stampante selezionata."),
@@ -150,10 +154,17 @@ void frmNodi::EsportaSezioni(const std::vector<Relazione::SezioneRelazione>& sez
         return;
     QString errore;
     bool riuscito = false;
+    bool annullato = false;
     {
         ModuloTrevon::CursoreOccupato occupato;
-        riuscito = Relazione::EsportaPdf(percorso, sezioni, errore);
+        Avanzamento avanzamento(QStringLiteral("Esportazione della Relazione in PDF..."),
+                                2 * static_cast<int>(sezioni.size()));
+        riuscito = Relazione::EsportaPdf(percorso, sezioni, errore,
+                                         [&avanzamento](int fatti, int) { return avanzamento.Passo(fatti); },
+                                         &annullato);
     }
+    if (annullato)
+        return;   // nothing written, as asked
     if (!riuscito) {
         ModuloTrevon::MsgBox(QStringLiteral("Impossibile salvare la relazione nel file\n%1\n\n"
                                             "Verificare che la cartella esista e sia scrivibile e "

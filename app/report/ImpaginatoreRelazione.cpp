@@ -15,7 +15,7 @@
 #include <QPainter>
 #include <QBuffer>
 #include <QPdfWriter>
-#include <QBuffer>
+#include <QPrinter>
 #include <QTextBlock>
 #include <QStringList>
 #include <QTextLayout>
@@ -177,8 +177,10 @@ void ImpostaPagina(QPagedPaintDevice& dispositivo)
 }
 
 int Impagina(QPagedPaintDevice& dispositivo, const std::vector<SezioneRelazione>& sezioni,
-             const QDate& data)
+             const QDate& data, const AvanzamentoPagine& avanzamento)
 {
+    const int passi = 2 * static_cast<int>(sezioni.size());
+    int fatti = 0;
     SuperficieQTextEdit::RegistraSostituzioniFont();
     QPainter p;
     if (!p.begin(&dispositivo))
@@ -192,7 +194,15 @@ int Impagina(QPagedPaintDevice& dispositivo, const std::vector<SezioneRelazione>
     std::vector<std::unique_ptr<QTextDocument>> documenti;
     std::vector<std::vector<std::pair<qreal, qreal>>> impaginati;
     int pagine = 0;
+    auto ferma = [&p, &dispositivo]() {
+        if (auto* stampante = dynamic_cast<QPrinter*>(&dispositivo))
+            stampante->abort();
+        p.end();
+        return Annullata;
+    };
     for (const SezioneRelazione& s : sezioni) {
+        if (avanzamento && !avanzamento(fatti++, passi))
+            return ferma();
         documenti.emplace_back(s.documento->clone(nullptr));
         OggettoDisegno::Registra(documenti.back().get());
         Prepara(*documenti.back(), dispositivo, c.corpo.width());
@@ -202,6 +212,8 @@ int Impagina(QPagedPaintDevice& dispositivo, const std::vector<SezioneRelazione>
 
     int pagina = 0;
     for (std::size_t i = 0; i < sezioni.size(); ++i) {
+        if (avanzamento && !avanzamento(fatti++, passi))
+            return ferma();
         QTextDocument& doc = *documenti[i];
         for (const auto& [inizio, fine] : impaginati[i]) {
             if (pagina > 0)
@@ -230,8 +242,10 @@ int Impagina(QPagedPaintDevice& dispositivo, const std::vector<SezioneRelazione>
 }
 
 bool EsportaPdf(const QString& percorso, const std::vector<SezioneRelazione>& sezioni,
-                QString& errore)
+                QString& errore, const AvanzamentoPagine& avanzamento, bool* annullato)
 {
+    if (annullato)
+        *annullato = false;
     // The PDF is made in memory, then written whole or not at all: a write that fails late
     // (a full disk, a size limit) is seen, never reported as done.
     QBuffer file;
@@ -243,7 +257,12 @@ bool EsportaPdf(const QString& percorso, const std::vector<SezioneRelazione>& se
         pdf.setCreator(QStringLiteral("Trevon-SL"));
         pdf.setTitle(QStringLiteral("Relazione di Verifica"));
         ImpostaPagina(pdf);
-        pagine = Impagina(pdf, sezioni);
+        pagine = Impagina(pdf, sezioni, QDate::currentDate(), avanzamento);
+    }
+    if (pagine == Annullata) {
+        if (annullato)
+            *annullato = true;
+        return false;
     }
     if (pagine < 0) {
         errore = QStringLiteral("impaginazione non riuscita");

@@ -3,6 +3,7 @@
 #include "GestioneProva.h"
 #include "TestoPdf.h"
 
+#include "comune/Avanzamento.h"
 #include "editor/DialoghiRelazione.h"
 #include "editor/frmDatiProgetto.h"
 #include "calcolo/CalcoloInCorso.h"
@@ -151,6 +152,45 @@ TEST_F(RelazioniTest, CompleteReportGivesEveryJointItsOwnPagesInOrder)
     // Only the joint-2 page holds the strut; the tie–rafter page has the heel check.
     EXPECT_TRUE(Semplice(pagine[0]).contains(QStringLiteral("Verifica a Taglio - tallone")));
     EXPECT_FALSE(Semplice(pagine[1]).contains(QStringLiteral("Verifica a Taglio - tallone")));
+}
+
+// Laying out and painting the pages of the complete report show their progress (two steps a
+// joint); "Annulla" there leaves the file as it was and says nothing, as the user asked.
+TEST_F(RelazioniTest, TheCompleteExportShowsItsPagesProgressAndCanBeCancelled)
+{
+    TreNodi();
+    scelto = Pdf(QStringLiteral("tutti.pdf"));
+    {
+        QFile vecchio(scelto);
+        ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly));
+        vecchio.write("vecchio");
+    }
+    std::vector<std::pair<int, int>> passi;
+    bool annulla = true;
+    Avanzamento::ImpostaRisponditore([&](int fatti, int totale) {
+        if (totale == 6)   // the pages' steps; the composition counts the 3 joints
+            passi.emplace_back(fatti, totale);
+        return !(annulla && totale == 6 && fatti == 4);
+    });
+    f->actEsportaCompleta->trigger();
+    EXPECT_TRUE(Presi().empty());
+    ASSERT_FALSE(passi.empty());
+    EXPECT_EQ(passi.front(), std::make_pair(0, 6));
+    EXPECT_EQ(passi.back(), std::make_pair(4, 6));
+    {
+        QFile dopo(scelto);
+        ASSERT_TRUE(dopo.open(QIODevice::ReadOnly));
+        EXPECT_EQ(dopo.readAll(), QByteArray("vecchio"));
+    }
+
+    passi.clear();
+    annulla = false;
+    f->actEsportaCompleta->trigger();
+    Avanzamento::ImpostaRisponditore({});
+    EXPECT_TRUE(Presi().empty());
+    ASSERT_FALSE(passi.empty());
+    EXPECT_EQ(passi.back(), std::make_pair(5, 6));
+    EXPECT_EQ(PagineTestoPdf(scelto).size(), 3);
 }
 
 TEST_F(RelazioniTest, PrintingGoesThroughThePrintDialog)
