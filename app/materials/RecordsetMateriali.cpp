@@ -199,6 +199,7 @@ void RecordsetMateriali::Close()
     campi_.clear();
     righe_.clear();
     vista_.clear();
+    precedenti_.clear();
     filtro_.clear();
     sospeso_ = Sospeso::Nessuno;
     posizione_ = 0;
@@ -503,9 +504,30 @@ void RecordsetMateriali::Filtra(const QString& inizio, const QString& testo)
     const QString cercato = testo.trimmed();
     const bool restringe = inizio.startsWith(filtro_, Qt::CaseInsensitive) &&
                            cercato.contains(cerca_, Qt::CaseInsensitive);
-    filtro_ = inizio;
-    cerca_ = cercato;
-    ricostruisciVista(restringe);
+    const bool uguale = inizio == filtro_ && cercato == cerca_;
+    if (restringe) {
+        // Kept for going back (a backspace) to what was shown, while the rows stay the same.
+        if (!uguale) {
+            if (precedenti_.size() >= MassimoPrecedenti)
+                precedenti_.erase(precedenti_.begin());
+            precedenti_.push_back({filtro_, cerca_, vista_});
+        }
+        filtro_ = inizio;
+        cerca_ = cercato;
+        ricostruisciVista(true);
+    } else {
+        auto tornato = std::find_if(precedenti_.rbegin(), precedenti_.rend(), [&](const VistaPrecedente& v) {
+            return v.filtro == inizio && v.cerca == cercato;
+        });
+        filtro_ = inizio;
+        cerca_ = cercato;
+        if (tornato != precedenti_.rend()) {
+            vista_ = std::move(tornato->vista);
+            precedenti_.erase(std::prev(tornato.base()), precedenti_.end());
+        } else {
+            ricostruisciVista();
+        }
+    }
     posizione_ = 0;
     emit dopoIlCambio();
     emit posizioneCambiata();
@@ -553,6 +575,8 @@ void RecordsetMateriali::ordina()
 
 void RecordsetMateriali::ricostruisciVista(bool soloVista)
 {
+    if (!soloVista)
+        precedenti_.clear();   // the rows may have changed: earlier views no longer hold
     std::vector<int> candidati;
     if (soloVista)
         candidati.swap(vista_);

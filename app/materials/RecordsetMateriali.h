@@ -96,6 +96,14 @@ private:
     QStringList campi_;
     std::vector<Riga> righe_;      // all records read, sorted by Numero
     std::vector<int> vista_;       // indices into righe_ of the records the filter lets through
+    // The views a growing filter or search narrowed, oldest first, while the rows stay the same.
+    struct VistaPrecedente {
+        QString filtro;
+        QString cerca;
+        std::vector<int> vista;
+    };
+    static constexpr std::size_t MassimoPrecedenti = 16;
+    std::vector<VistaPrecedente> precedenti_;
     int posizione_ = -1;
     QString filtro_;
     QString cerca_;
