@@ -82,8 +82,24 @@ public:
                f->RichTextBox1->toPlainText().contains(QStringLiteral("VERIFICA NODO N.1"));
     }
 
+    // The 1,000-joint calculation open, for the report benchmarks; false (the benchmark
+    // skipped) otherwise.
+    bool calcoloAperto(benchmark::State& state)
+    {
+        if (f && apri(fileMilleNodi()))
+            return true;
+        state.SkipWithError("the calculation did not open");
+        return false;
+    }
+
     QPointer<frmNodi> f;
 };
+
+// The complete report of the open calculation, as printing and the PDF export compose it.
+std::vector<Relazione::SezioneRelazione> relazioneDelCalcolo(const CoefficientiCalcolo& coefficienti)
+{
+    return Relazione::RelazioneCompleta(*ModuloTrevon::GenVerNodi, coefficienti, CalcoloInCorso::Istanza().progetto());
+}
 
 CoefficientiCalcolo coefficientiDelCalcolo()
 {
@@ -111,14 +127,11 @@ void aperturaCalcolo(benchmark::State& state)
 void relazioneCompleta(benchmark::State& state)
 {
     EditorAperto editor;
-    if (!editor.f || !editor.apri(fileMilleNodi())) {
-        state.SkipWithError("the calculation did not open");
+    if (!editor.calcoloAperto(state))
         return;
-    }
     const CoefficientiCalcolo coefficienti = coefficientiDelCalcolo();
     for (auto _ : state) {
-        const auto sezioni = Relazione::RelazioneCompleta(*ModuloTrevon::GenVerNodi, coefficienti,
-                                                          CalcoloInCorso::Istanza().progetto());
+        const auto sezioni = relazioneDelCalcolo(coefficienti);
         if (sezioni.size() < static_cast<std::size_t>(Nodi) || !sezioni.back().documento ||
             !sezioni.back().documento->toPlainText().contains(QStringLiteral("VERIFICA NODO N.1000"))) {
             state.SkipWithError("the report is incomplete");
@@ -131,17 +144,13 @@ void relazioneCompleta(benchmark::State& state)
 void relazioneCompletaPdf(benchmark::State& state)
 {
     EditorAperto editor;
-    if (!editor.f || !editor.apri(fileMilleNodi())) {
-        state.SkipWithError("the calculation did not open");
+    if (!editor.calcoloAperto(state))
         return;
-    }
     const CoefficientiCalcolo coefficienti = coefficientiDelCalcolo();
     const QString pdf = QDir(AmbienteBench::Cartella()).filePath(QStringLiteral("mille.pdf"));
     for (auto _ : state) {
         QString errore;
-        if (!Relazione::EsportaPdf(pdf, Relazione::RelazioneCompleta(*ModuloTrevon::GenVerNodi, coefficienti,
-                                                                     CalcoloInCorso::Istanza().progetto()),
-                                   errore) ||
+        if (!Relazione::EsportaPdf(pdf, relazioneDelCalcolo(coefficienti), errore) ||
             QFileInfo(pdf).size() < 100000) {
             state.SkipWithError("the PDF was not written");
             break;
@@ -153,10 +162,8 @@ void relazioneCompletaPdf(benchmark::State& state)
 void relazioneTestoSemplice(benchmark::State& state)
 {
     EditorAperto editor;
-    if (!editor.f || !editor.apri(fileMilleNodi())) {
-        state.SkipWithError("the calculation did not open");
+    if (!editor.calcoloAperto(state))
         return;
-    }
     const CoefficientiCalcolo coefficienti = coefficientiDelCalcolo();
     const clsGenVerNodi& registro = *ModuloTrevon::GenVerNodi;
     for (auto _ : state) {

@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QKeyEvent>
 #include <QLineEdit>

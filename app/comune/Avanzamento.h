@@ -19,6 +19,11 @@ public:
 
     // fatti of totale steps done; false once the user asked to cancel.
     bool Passo(int fatti);
+    // Passo as the callback work that reports its progress takes (fatti, totale).
+    std::function<bool(int, int)> Richiamo()
+    {
+        return [this](int fatti, int) { return Passo(fatti); };
+    }
 
     using Risponditore = std::function<bool(int fatti, int totale)>;
     static void ImpostaRisponditore(Risponditore r);   // {} restores the dialog

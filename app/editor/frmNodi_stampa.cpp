@@ -119,7 +119,7 @@ std::vector<Relazione::SezioneRelazione> frmNodi::SezioniComplete() const
     // A long calculation shows its progress and may be cancelled (nothing is printed then).
     Avanzamento avanzamento(QStringLiteral("Composizione della Relazione Completa..."), GenVerNodi->Nodi->Count());
     return Relazione::RelazioneCompleta(*GenVerNodi, CoefficientiRelazione(), CalcoloInCorso::Istanza().progetto(),
-                                        [&avanzamento](int fatti, int) { return avanzamento.Passo(fatti); });
+                                        avanzamento.Richiamo());
 }
 
 void frmNodi::StampaSezioni(const std::vector<Relazione::SezioneRelazione>& sezioni)
@@ -135,7 +135,7 @@ void frmNodi::StampaSezioni(const std::vector<Relazione::SezioneRelazione>& sezi
         ModuloTrevon::CursoreOccupato occupato;
         Avanzamento avanzamento(QStringLiteral("Stampa della Relazione..."), 2 * static_cast<int>(sezioni.size()));
         pagine = Relazione::Impagina(stampante, sezioni, QDate::currentDate(),
-                                     [&avanzamento](int fatti, int) { return avanzamento.Passo(fatti); });
+                                     avanzamento.Richiamo());
     }
     if (pagine == Relazione::Annullata)
         return;
@@ -160,7 +160,7 @@ void frmNodi::EsportaSezioni(const std::vector<Relazione::SezioneRelazione>& sez
         Avanzamento avanzamento(QStringLiteral("Esportazione della Relazione in PDF..."),
                                 2 * static_cast<int>(sezioni.size()));
         riuscito = Relazione::EsportaPdf(percorso, sezioni, errore,
-                                         [&avanzamento](int fatti, int) { return avanzamento.Passo(fatti); },
+                                         avanzamento.Richiamo(),
                                          &annullato);
     }
     if (annullato)

@@ -337,9 +337,11 @@ void FrmListaLegno::Requery_Lista()
         // Only this window's reference goes: an open sheet keeps the set it was given.
         rsLista.reset();
         // Taken before reading: a write that lands while the rows are read moves the stamp.
-        letta_ = DatabaseMateriali::Impronta();
+        const DatabaseMateriali::ImprontaArchivio prima = DatabaseMateriali::Impronta();
         DatabaseMateriali::ApriRecordset(rsLista, SqlLista, errText);
-        lettaValida_ = errText.trimmed().isEmpty() && rsLista && letta_.versione >= 0;
+        letta_.reset();
+        if (errText.trimmed().isEmpty() && rsLista && prima.versione >= 0)
+            letta_ = prima;
     }
     if (!errText.trimmed().isEmpty())
         ModuloTrevon::MsgBox(errText);
@@ -454,7 +456,7 @@ void FrmListaLegno::Attivata()
     }
     posizionaoggetti();
     // Nothing changed since the rows were read: they are shown as they are.
-    if (rsLista && lettaValida_ && letta_ == DatabaseMateriali::Impronta())
+    if (rsLista && letta_ && *letta_ == DatabaseMateriali::Impronta())
         return;
     inRicarica_ = true;
     QVariant segnalibro;

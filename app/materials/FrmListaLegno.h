@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -98,8 +99,7 @@ private:
     bool appenaCaricata_ = false;
     // The archive's stamp when the shown rows were read; an activation reads again only when
     // the archive's stamp has moved since (a write here or by another program, a new connection).
-    DatabaseMateriali::ImprontaArchivio letta_;
-    bool lettaValida_ = false;
+    std::optional<DatabaseMateriali::ImprontaArchivio> letta_;   // none when the reading failed
     short statoLetto_ = 0;          // window state read from the settings
     QRect geometriaNormale_;        // last place and size of the normal window
     QFileSystemWatcher* osservatore_ = nullptr;

@@ -240,7 +240,7 @@ bool ApriCalcoloDaFile(const QString& percorso)
         Avanzamento avanzamento(QStringLiteral("Apertura del Calcolo e verifica dei Nodi..."),
                                 static_cast<int>(letto.nodi.size()));
         apertura = RegistraCalcolo(letto, registro, letto.coefficienti, PiGreco, inizioNodo,
-                                   [&avanzamento](int fatti, int) { return avanzamento.Passo(fatti); });
+                                   avanzamento.Richiamo());
     }
     inizioNodo(0);
     calcolo().ImpostaSilenzioso(false);
