@@ -116,10 +116,11 @@ quint64& scritture()
     return n;
 }
 
-// t begins with inizio, ignoring case, exactly as QStringView::startsWith with
-// Qt::CaseInsensitive says: plain ASCII pairs are settled here (most rows differ in their
-// first letters), any other character hands the whole comparison to Qt.
-bool iniziaCon(QStringView t, QStringView inizio)
+// t begins with inizio, ignoring case, exactly as startsWith with Qt::CaseInsensitive says
+// (t a QStringView or a QLatin1StringView): plain ASCII pairs are settled here (most rows
+// differ in their first letters), any other character hands the whole comparison to Qt.
+template <class Vista>
+bool iniziaCon(Vista t, QStringView inizio)
 {
     if (t.size() < inizio.size())
         return t.startsWith(inizio, Qt::CaseInsensitive);
@@ -149,7 +150,7 @@ bool RecordsetMateriali::Apri(const QString& sql, const QString& connessione)
     emit primaDelCambio();
     connessione_ = connessione;
     campi_.clear();
-    righe_.clear();
+    colonne_.clear();
     filtro_.clear();
     sospeso_ = Sospeso::Nessuno;
     bool esito = false;
@@ -167,17 +168,18 @@ bool RecordsetMateriali::Apri(const QString& sql, const QString& connessione)
                 const QSqlRecord struttura = q.record();
                 for (int i = 0; i < struttura.count(); ++i)
                     campi_ << struttura.fieldName(i);
+                colonne_.resize(static_cast<std::size_t>(struttura.count()));
                 while (q.next()) {
-                    Riga riga(struttura.count());
                     for (int i = 0; i < struttura.count(); ++i)
-                        riga[i] = q.value(i);
-                    righe_.push_back(riga);
+                        colonne_[static_cast<std::size_t>(i)].Aggiungi(q.value(i));
                 }
                 if (q.lastError().isValid()) {
                     fallisci(descrizione(q.lastError()), numeroNativo(q.lastError()));
                     campi_.clear();
-                    righe_.clear();
+                    colonne_.clear();
                 } else {
+                    for (ColonnaValori& c : colonne_)
+                        c.Compatta();
                     esito = true;
                 }
             }
@@ -197,7 +199,7 @@ void RecordsetMateriali::Close()
 {
     emit primaDelCambio();
     campi_.clear();
-    righe_.clear();
+    colonne_.clear();
     vista_.clear();
     precedenti_.clear();
     filtro_.clear();
@@ -249,11 +251,24 @@ int RecordsetMateriali::indiceCampo(const QString& nome) const
     return -1;
 }
 
-const RecordsetMateriali::Riga* RecordsetMateriali::rigaCorrente() const
+std::size_t RecordsetMateriali::quanteRighe() const
+{
+    return colonne_.empty() ? 0 : colonne_.front().Righe();
+}
+
+int RecordsetMateriali::rigaCorrente() const
 {
     if (BOF() || Fine())
-        return nullptr;
-    return &righe_[static_cast<std::size_t>(vista_[static_cast<std::size_t>(posizione_)])];
+        return -1;
+    return vista_[static_cast<std::size_t>(posizione_)];
+}
+
+RecordsetMateriali::Riga RecordsetMateriali::riga(int indice) const
+{
+    Riga r(static_cast<int>(colonne_.size()));
+    for (std::size_t c = 0; c < colonne_.size(); ++c)
+        r[static_cast<int>(c)] = colonne_[c].Valore(static_cast<std::size_t>(indice));
+    return r;
 }
 
 QVariant RecordsetMateriali::Campo(const QString& nome) const
@@ -263,15 +278,17 @@ QVariant RecordsetMateriali::Campo(const QString& nome) const
         return {};
     if (sospeso_ != Sospeso::Nessuno)
         return inSospeso_.at(colonna);
-    const Riga* riga = rigaCorrente();
-    return riga ? riga->at(colonna) : QVariant();
+    const int corrente = rigaCorrente();
+    return corrente < 0 ? QVariant()
+                        : colonne_[static_cast<std::size_t>(colonna)].Valore(static_cast<std::size_t>(corrente));
 }
 
 QVariant RecordsetMateriali::Valore(int riga, int colonna) const
 {
     if (riga < 0 || riga >= RecordCount() || colonna < 0 || colonna >= campi_.size())
         return {};
-    return righe_[static_cast<std::size_t>(vista_[static_cast<std::size_t>(riga)])].at(colonna);
+    return colonne_[static_cast<std::size_t>(colonna)].Valore(
+        static_cast<std::size_t>(vista_[static_cast<std::size_t>(riga)]));
 }
 
 bool RecordsetMateriali::converti(int colonna, const QVariant& valore, QVariant& convertito)
@@ -324,10 +341,10 @@ bool RecordsetMateriali::ImpostaCampo(const QString& nome, const QVariant& valor
         return fallisci(QStringLiteral("Campo inesistente: ") + nome + QStringLiteral("."),
                         ErroreOperazione);
     if (sospeso_ == Sospeso::Nessuno) {
-        const Riga* riga = rigaCorrente();
-        if (!riga)
+        const int corrente = rigaCorrente();
+        if (corrente < 0)
             return fallisci(QStringLiteral("Nessun record corrente."), ErroreOperazione);
-        inSospeso_ = *riga;
+        inSospeso_ = riga(corrente);
         sospeso_ = Sospeso::Modifica;
     }
     QVariant convertito;
@@ -357,7 +374,7 @@ void RecordsetMateriali::CancelUpdate() { sospeso_ = Sospeso::Nessuno; }
 // Runs one statement inside a transaction and keeps it only when it touched exactly one
 // record: Numero alone identifies a record, and a table without the unique key must not lose
 // several records to one delete.
-bool RecordsetMateriali::scrivi(const Riga& riga)
+bool RecordsetMateriali::scrivi(const QVariant& numeroAttuale)
 {
     const int colNumero = indiceCampo(QStringLiteral("Numero"));
     if (colNumero < 0)
@@ -389,10 +406,10 @@ bool RecordsetMateriali::scrivi(const Riga& riga)
         }
         sql = QStringLiteral("UPDATE ") + Tabella + QStringLiteral(" SET ") +
               assegnazioni.join(u',') + QStringLiteral(" WHERE Numero=?");
-        parametri << riga.at(colNumero);
+        parametri << numeroAttuale;
     } else {
         sql = QStringLiteral("DELETE FROM ") + Tabella + QStringLiteral(" WHERE Numero=?");
-        parametri << riga.at(colNumero);
+        parametri << numeroAttuale;
     }
     // The record must still hold what was loaded: compared in the same statement, so another
     // program's change in between cannot be overwritten (IS compares NULL too).
@@ -424,7 +441,7 @@ bool RecordsetMateriali::scrivi(const Riga& riga)
         if (toccati == 0 && !attesi_.isEmpty()) {
             QSqlQuery c(db);
             c.prepare(QStringLiteral("SELECT COUNT(*) FROM ") + Tabella + QStringLiteral(" WHERE Numero=?"));
-            c.addBindValue(riga.at(colNumero));
+            c.addBindValue(numeroAttuale);
             ancoraPresente = c.exec() && c.next() && c.value(0).toInt() == 1;
         }
         db.rollback();
@@ -450,17 +467,22 @@ bool RecordsetMateriali::Update()
         riuscito();
         return true;
     }
-    const Riga* corrente = rigaCorrente();
-    if (sospeso_ == Sospeso::Modifica && !corrente)
+    const int corrente = rigaCorrente();
+    if (sospeso_ == Sospeso::Modifica && corrente < 0)
         return fallisci(QStringLiteral("Nessun record corrente."), ErroreOperazione);
-    if (!scrivi(corrente ? *corrente : Riga()))
+    const int colNumero = indiceCampo(QStringLiteral("Numero"));
+    if (!scrivi(corrente < 0 || colNumero < 0
+                    ? QVariant()
+                    : colonne_[static_cast<std::size_t>(colNumero)].Valore(static_cast<std::size_t>(corrente))))
         return false;   // the pending record stays for CancelUpdate or another try
 
     emit primaDelCambio();
-    if (sospeso_ == Sospeso::Nuovo)
-        righe_.push_back(inSospeso_);
-    else
-        righe_[static_cast<std::size_t>(vista_[static_cast<std::size_t>(posizione_)])] = inSospeso_;
+    for (std::size_t c = 0; c < colonne_.size(); ++c) {
+        if (sospeso_ == Sospeso::Nuovo)
+            colonne_[c].Aggiungi(inSospeso_.at(static_cast<int>(c)));
+        else
+            colonne_[c].Imposta(static_cast<std::size_t>(corrente), inSospeso_.at(static_cast<int>(c)));
+    }
     const QVariant numero = inSospeso_.at(indiceCampo(QStringLiteral("Numero")));
     sospeso_ = Sospeso::Nessuno;
     ordina();
@@ -474,15 +496,18 @@ bool RecordsetMateriali::Update()
 
 bool RecordsetMateriali::Delete()
 {
-    const Riga* corrente = rigaCorrente();
-    if (!corrente)
+    const int corrente = rigaCorrente();
+    if (corrente < 0)
         return fallisci(QStringLiteral("Nessun record corrente."), ErroreOperazione);
     sospeso_ = Sospeso::Nessuno;
-    if (!scrivi(*corrente))
+    const int colNumero = indiceCampo(QStringLiteral("Numero"));
+    if (!scrivi(colNumero < 0 ? QVariant()
+                              : colonne_[static_cast<std::size_t>(colNumero)].Valore(static_cast<std::size_t>(corrente))))
         return false;
 
     emit primaDelCambio();
-    righe_.erase(righe_.begin() + vista_[static_cast<std::size_t>(posizione_)]);
+    for (ColonnaValori& c : colonne_)
+        c.Rimuovi(static_cast<std::size_t>(corrente));
     ricostruisciVista();
     posizione_ = std::min(posizione_, RecordCount());
     riuscito();
@@ -561,16 +586,24 @@ void RecordsetMateriali::ordina()
     const int colonna = indiceCampo(QStringLiteral("Numero"));
     if (colonna < 0)
         return;
-    auto prima = [colonna](const Riga& a, const Riga& b) {
-        const QVariant& x = a.at(colonna);
-        const QVariant& y = b.at(colonna);
-        if (x.isNull() || y.isNull())
-            return x.isNull() && !y.isNull();
-        return x.toLongLong() < y.toLongLong();
-    };
+    const ColonnaValori& numeri = colonne_[static_cast<std::size_t>(colonna)];
+    // Null numbers first, then by value.
+    std::vector<std::pair<bool, qlonglong>> chiavi(numeri.Righe());
+    for (std::size_t i = 0; i < chiavi.size(); ++i) {
+        const QVariant v = numeri.Valore(i);
+        chiavi[i] = {!v.isNull(), v.isNull() ? 0 : v.toLongLong()};
+    }
     // The archive usually hands its rows over in key order already.
-    if (!std::is_sorted(righe_.begin(), righe_.end(), prima))
-        std::stable_sort(righe_.begin(), righe_.end(), prima);
+    if (std::is_sorted(chiavi.begin(), chiavi.end()))
+        return;
+    std::vector<int> ordine(chiavi.size());
+    for (std::size_t i = 0; i < ordine.size(); ++i)
+        ordine[i] = static_cast<int>(i);
+    std::stable_sort(ordine.begin(), ordine.end(), [&chiavi](int x, int y) {
+        return chiavi[static_cast<std::size_t>(x)] < chiavi[static_cast<std::size_t>(y)];
+    });
+    for (ColonnaValori& c : colonne_)
+        c.Permuta(ordine);
 }
 
 void RecordsetMateriali::ricostruisciVista(bool soloVista)
@@ -583,34 +616,25 @@ void RecordsetMateriali::ricostruisciVista(bool soloVista)
     vista_.clear();
     const int colonna = indiceCampo(QStringLiteral("Descrizione"));
     const int classe = indiceCampo(QStringLiteral("Classe"));
-    // A text field is looked at where it lies; any other kind through its text.
-    auto confronta = [](const QVariant& v, auto&& prova) {
-        if (v.userType() == QMetaType::QString)
-            return prova(QStringView(*static_cast<const QString*>(v.constData())));
-        const QString testo = v.toString();
-        return prova(QStringView(testo));
-    };
-    auto contiene = [this, &confronta](const Riga& r, int c) {
-        return c >= 0 && !r.at(c).isNull() &&
-               confronta(r.at(c), [this](QStringView t) { return t.contains(cerca_, Qt::CaseInsensitive); });
-    };
-    auto inizia = [this](QStringView t) { return iniziaCon(t, filtro_); };
-    const int quante = soloVista ? static_cast<int>(candidati.size()) : static_cast<int>(righe_.size());
+    const ColonnaValori* descrizioni = colonna < 0 ? nullptr : &colonne_[static_cast<std::size_t>(colonna)];
+    const ColonnaValori* classi = classe < 0 ? nullptr : &colonne_[static_cast<std::size_t>(classe)];
+    // A text is looked at where it lies (a null value never passes).
+    auto inizia = [this](auto t) { return iniziaCon(t, QStringView(filtro_)); };
+    auto contiene = [this](auto t) { return t.contains(QStringView(cerca_), Qt::CaseInsensitive); };
+    const int quante = soloVista ? static_cast<int>(candidati.size()) : static_cast<int>(quanteRighe());
     if (filtro_.isEmpty() && cerca_.isEmpty() && !soloVista) {
-        vista_.resize(righe_.size());
+        vista_.resize(quanteRighe());
         for (int i = 0; i < quante; ++i)
             vista_[static_cast<std::size_t>(i)] = i;
         return;
     }
     for (int k = 0; k < quante; ++k) {
         const int i = soloVista ? candidati[static_cast<std::size_t>(k)] : k;
-        const Riga& riga = righe_[static_cast<std::size_t>(i)];
-        if (!filtro_.isEmpty()) {
-            const QVariant& valore = riga.at(colonna < 0 ? 0 : colonna);
-            if (colonna < 0 || valore.isNull() || !confronta(valore, inizia))
-                continue;
-        }
-        if (!cerca_.isEmpty() && !contiene(riga, classe) && !contiene(riga, colonna))
+        const std::size_t r = static_cast<std::size_t>(i);
+        if (!filtro_.isEmpty() && (!descrizioni || !descrizioni->ProvaTesto(r, inizia)))
+            continue;
+        if (!cerca_.isEmpty() && !(classi && classi->ProvaTesto(r, contiene)) &&
+            !(descrizioni && descrizioni->ProvaTesto(r, contiene)))
             continue;
         vista_.push_back(i);
     }

@@ -6,6 +6,8 @@
 #include <QVector>
 #include <vector>
 
+#include "materials/ColonnaValori.h"
+
 // Snapshot record set over table Legno, sorted by Numero: the rows are read once when it is
 // opened (exact count, scrollable); changes are written to the database at once through bound
 // parameters and mirrored in the snapshot. Obtained through DatabaseMateriali::ApriRecordset.
@@ -83,9 +85,11 @@ private:
     using Riga = QVector<QVariant>;
 
     int indiceCampo(const QString& nome) const;
-    const Riga* rigaCorrente() const;
+    int rigaCorrente() const;      // index into the columns; -1 with no current record
+    Riga riga(int indice) const;
+    std::size_t quanteRighe() const;
     bool converti(int colonna, const QVariant& valore, QVariant& convertito);
-    bool scrivi(const Riga& riga);
+    bool scrivi(const QVariant& numeroAttuale);   // the record's Numero in the database
     void ordina();
     void ricostruisciVista(bool soloVista = false);   // soloVista: only rows of the present view
     void posizionaSu(const QVariant& numero);
@@ -94,8 +98,8 @@ private:
 
     QString connessione_;
     QStringList campi_;
-    std::vector<Riga> righe_;      // all records read, sorted by Numero
-    std::vector<int> vista_;       // indices into righe_ of the records the filter lets through
+    std::vector<ColonnaValori> colonne_;   // all records read, a column a field, sorted by Numero
+    std::vector<int> vista_;       // rows of the records the filter lets through
     // The views a growing filter or search narrowed, oldest first, while the rows stay the same.
     struct VistaPrecedente {
         QString filtro;

@@ -343,6 +343,92 @@ TEST_F(Recordset, TypingAndErasingKeepTheRowsOfAFreshFilter)
     }
 }
 
+// An archive past the sizes a small one keeps in dictionaries: the numbers, the descriptions
+// (Latin-1 letters beyond ASCII, one character past Latin-1, nulls) read, sort, filter and
+// write as the plain texts say.
+TEST_F(Recordset, ALargeArchiveReadsFiltersAndWritesAsItsTextsSay)
+{
+    struct Materiale {
+        int numero;
+        QString descrizione;   // null: a null field
+    };
+    std::vector<Materiale> materiali;
+    for (int i = 100; i < 70100; ++i) {
+        const QString inizio[] = {QStringLiteral("Érable"), QStringLiteral("érable ß"), QStringLiteral("Abete")};
+        materiali.push_back({i, i % 1000 == 3 ? QString()
+                                : i == 50000 ? QStringLiteral("Łarice n.50000")
+                                             : inizio[i % 3] + QStringLiteral(" n.") + QString::number(i)});
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("grande"));
+        db.setDatabaseName(archivio);
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(db.transaction());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.prepare(QStringLiteral("INSERT INTO Legno (Numero, Classe, Descrizione, Fmk) VALUES (?, 'X', ?, ?)")));
+        for (const Materiale& m : materiali) {
+            q.addBindValue(m.numero);
+            q.addBindValue(m.descrizione.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(m.descrizione));
+            q.addBindValue(m.numero * 0.5);
+            ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
+        }
+        ASSERT_TRUE(db.commit());
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("grande"));
+
+    auto rs = apri(QStringLiteral("Select * from Legno where Numero >= 100 order by Descrizione desc"));
+    ASSERT_TRUE(rs);
+    ASSERT_EQ(rs->RecordCount(), static_cast<int>(materiali.size()));
+    auto attesi = [&materiali](const QString& filtro, const QString& cerca) {
+        QList<int> n;
+        for (const Materiale& m : materiali)
+            if ((filtro.isEmpty() || (!m.descrizione.isNull() && m.descrizione.startsWith(filtro, Qt::CaseInsensitive))) &&
+                (cerca.isEmpty() || m.descrizione.contains(cerca, Qt::CaseInsensitive) ||
+                 QStringLiteral("X").contains(cerca, Qt::CaseInsensitive)))
+                n << m.numero;
+        return n;
+    };
+    struct Passo {
+        const char* filtro;
+        const char* cerca;
+    };
+    const Passo passi[] = {{"é", ""}, {"ÉRABLE ß", ""}, {"érable n.1", ""}, {"ł", ""}, {"", "ß N.7"},
+                           {"a", "n.6999"}, {"", "x"}};
+    auto verifica = [&] {
+        for (const Passo& p : passi) {
+            SCOPED_TRACE(std::string(p.filtro) + " / " + p.cerca);
+            rs->Filtra(QString::fromUtf8(p.filtro), QString::fromUtf8(p.cerca));
+            EXPECT_EQ(numeri(*rs), attesi(QString::fromUtf8(p.filtro), QString::fromUtf8(p.cerca)));
+        }
+        rs->Filtra(QString(), QString());
+    };
+    verifica();
+    ASSERT_TRUE(rs->SetBookmark(150));
+    EXPECT_EQ(rs->Campo(QStringLiteral("Descrizione")).toString(), materiali[50].descrizione);
+    EXPECT_DOUBLE_EQ(rs->Campo(QStringLiteral("Fmk")).toDouble(), 75.0);
+    EXPECT_TRUE(rs->Campo(QStringLiteral("Ft0k")).isNull());
+
+    // A rewrite with a character past Latin-1, a deletion, a new record at the front.
+    ASSERT_TRUE(rs->ImpostaCampo(QStringLiteral("Descrizione"), QStringLiteral("Łarice rosso")));
+    ASSERT_TRUE(rs->Update());
+    materiali[50].descrizione = QStringLiteral("Łarice rosso");
+    ASSERT_TRUE(rs->SetBookmark(151));
+    ASSERT_TRUE(rs->Delete());
+    materiali.erase(materiali.begin() + 51);
+    ASSERT_TRUE(aggiungi(*rs, 99, QStringLiteral("Érable ß nuovo")));
+    materiali.insert(materiali.begin(), {99, QStringLiteral("Érable ß nuovo")});
+    EXPECT_EQ(rs->Campo(QStringLiteral("Numero")).toInt(), 99);
+    rs->Filtra(QStringLiteral("Ł"), QString());
+    EXPECT_EQ(numeri(*rs), (QList<int>{150, 50000}));
+    rs->Filtra(QString(), QString());
+    // The records below 100 are the template's.
+    rs = apri(QStringLiteral("Select * from Legno where Numero >= 99"));
+    ASSERT_TRUE(rs);
+    verifica();
+}
+
 TEST_F(Recordset, NewNumberProposalUsesTheLastRecordOfTheFilteredView)
 {
     auto rs = apri(QStringLiteral("Select * from Legno "));

@@ -1,0 +1,139 @@
+#include "materials/ColonnaValori.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Same type, same null, same bits (2 and 2.0 differ, as -0.0 and 0.0, a null and an empty text).
+::testing::AssertionResult identico(const QVariant& atteso, const QVariant& letto)
+{
+    if (atteso.metaType() != letto.metaType() || atteso.isNull() != letto.isNull())
+        return ::testing::AssertionFailure() << "type or null differs: " << atteso.typeName() << " "
+                                             << atteso.isNull() << " / " << letto.typeName() << " " << letto.isNull();
+    if (atteso.isNull())
+        return ::testing::AssertionSuccess();
+    if (atteso.userType() == QMetaType::Double) {
+        const double a = atteso.toDouble(), b = letto.toDouble();
+        if (std::memcmp(&a, &b, sizeof a) != 0)
+            return ::testing::AssertionFailure() << a << " read " << b;
+        return ::testing::AssertionSuccess();
+    }
+    if (atteso.userType() == QMetaType::QString) {
+        const QString a = atteso.toString(), b = letto.toString();
+        if (a != b || a.isNull() != b.isNull())
+            return ::testing::AssertionFailure() << a.toStdString() << " read " << b.toStdString();
+        return ::testing::AssertionSuccess();
+    }
+    if (atteso != letto)
+        return ::testing::AssertionFailure() << atteso.toString().toStdString() << " read "
+                                             << letto.toString().toStdString();
+    return ::testing::AssertionSuccess();
+}
+
+// Every row reads back as the reference holds it, and its text reaches a test as QVariant's text.
+void confronta(const ColonnaValori& colonna, const std::vector<QVariant>& attesi)
+{
+    ASSERT_EQ(colonna.Righe(), attesi.size());
+    for (std::size_t i = 0; i < attesi.size(); ++i) {
+        ASSERT_TRUE(identico(attesi[i], colonna.Valore(i))) << "row " << i;
+        QString visto;
+        const bool passato = colonna.ProvaTesto(i, [&visto](auto t) {
+            visto = t.toString();
+            return true;
+        });
+        ASSERT_EQ(passato, !attesi[i].isNull()) << "row " << i;
+        if (passato) {
+            ASSERT_EQ(visto, attesi[i].toString()) << "row " << i;
+        }
+    }
+}
+
+QVariant nulloDi(QMetaType tipo) { return QVariant(tipo); }
+
+struct Caso {
+    const char* nome;
+    std::function<QVariant(int)> valore;   // the value of row i
+    int righe;
+};
+
+}  // namespace
+
+// Each sequence drives the column through its forms (a dictionary, then the array, pool or
+// QVariant form its values call for); every row must read back exactly, after appends, after
+// rewrites, deletions and a reordering done alike on a plain vector.
+TEST(ColonnaValori, EveryValueReadsBackExactlyThroughEachForm)
+{
+    const int molte = 70000;   // more distinct values than the dictionary takes
+    const Caso casi[] = {
+        {"few values of mixed kinds",
+         [](int i) {
+             const QVariant v[] = {QVariant(qlonglong(2)), QVariant(2.0), QVariant(QStringLiteral("2")),
+                                   nulloDi(QMetaType::fromType<QString>()), nulloDi(QMetaType::fromType<double>()),
+                                   QVariant(QString()), QVariant(QStringLiteral("")), QVariant(-0.0), QVariant(0.0),
+                                   QVariant(QByteArray("blob")), QVariant(), QVariant(true)};
+             return v[i % 12];
+         },
+         500},
+        {"whole numbers, a null among them",
+         [](int i) { return i % 997 == 5 ? nulloDi(QMetaType::fromType<qlonglong>()) : QVariant(qlonglong(i) * 3 - 100); },
+         molte},
+        {"decimals", [](int i) { return QVariant(i * 0.1 + 1e-9); }, molte},
+        {"Latin-1 texts, then one past it",
+         [](int i) {
+             if (i == molte - 10)
+                 return QVariant(QStringLiteral("Łódź abete n.%1").arg(i));
+             if (i % 1000 == 7)
+                 return nulloDi(QMetaType::fromType<QString>());
+             return QVariant(QStringLiteral("%1 n.%2").arg(i % 2 ? QStringLiteral("Érable µ ß") : QStringLiteral("Abete"))
+                                 .arg(i));
+         },
+         molte},
+        {"texts, then a number",
+         [](int i) { return i == molte - 3 ? QVariant(qlonglong(7)) : QVariant(QStringLiteral("t%1").arg(i)); }, molte},
+        {"whole numbers, then a null of another kind",
+         [](int i) { return i == molte - 2 ? nulloDi(QMetaType::fromType<QString>()) : QVariant(qlonglong(i)); }, molte},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        ColonnaValori colonna;
+        std::vector<QVariant> attesi;
+        for (int i = 0; i < caso.righe; ++i) {
+            attesi.push_back(caso.valore(i));
+            colonna.Aggiungi(attesi.back());
+        }
+        colonna.Compatta();
+        confronta(colonna, attesi);
+
+        // Rewrites with values of the sequence's own kinds, deletions and the rows reversed, in
+        // the form the sequence reached; then a text of no kind seen yet and one more row.
+        const std::size_t n = attesi.size();
+        for (std::size_t riga : {n / 3, n - 2}) {
+            colonna.Imposta(riga, caso.valore(static_cast<int>(riga / 2)));
+            attesi[riga] = caso.valore(static_cast<int>(riga / 2));
+        }
+        for (std::size_t riga : {n - 1, std::size_t(0), n / 2}) {
+            colonna.Rimuovi(riga);
+            attesi.erase(attesi.begin() + static_cast<std::ptrdiff_t>(riga));
+        }
+        std::vector<int> ordine(attesi.size());
+        for (std::size_t k = 0; k < ordine.size(); ++k)
+            ordine[k] = static_cast<int>(ordine.size() - 1 - k);
+        colonna.Permuta(ordine);
+        std::reverse(attesi.begin(), attesi.end());
+        confronta(colonna, attesi);
+
+        colonna.Imposta(1, QVariant(QStringLiteral("Ĳssel nuovo")));
+        attesi[1] = QVariant(QStringLiteral("Ĳssel nuovo"));
+        colonna.Aggiungi(caso.valore(3));
+        attesi.push_back(caso.valore(3));
+        confronta(colonna, attesi);
+    }
+}
