@@ -2,6 +2,7 @@
 
 #include <QHashFunctions>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -40,6 +41,29 @@ void mettiIn(std::vector<T>& valori, std::size_t riga, T valore)
         valori.push_back(std::move(valore));
     else
         valori[riga] = std::move(valore);
+}
+
+// t begins with inizio, ignoring case, exactly as startsWith with Qt::CaseInsensitive says
+// (t a QStringView or a QLatin1StringView): plain ASCII pairs are settled here (most rows
+// differ in their first letters), any other character hands the whole comparison to Qt.
+template <class Vista>
+bool iniziaCon(Vista t, QStringView inizio)
+{
+    if (t.size() < inizio.size())
+        return t.startsWith(inizio, Qt::CaseInsensitive);
+    for (qsizetype i = 0; i < inizio.size(); ++i) {
+        const char16_t a = t[i].unicode();
+        const char16_t b = inizio[i].unicode();
+        if (a == b)
+            continue;
+        if (a >= 0x80 || b >= 0x80)
+            return t.startsWith(inizio, Qt::CaseInsensitive);
+        const char16_t la = (a >= u'A' && a <= u'Z') ? char16_t(a + 32) : a;
+        const char16_t lb = (b >= u'A' && b <= u'Z') ? char16_t(b + 32) : b;
+        if (la != lb)
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -194,6 +218,8 @@ void ColonnaValori::metti(std::size_t riga, const QVariant& valore)
             return;
         }
         mettiIn(tratti_, riga, t);
+        mettiIn(abbreviati_, riga,
+                valore.isNull() ? Ignota : abbrevia(*static_cast<const QString*>(valore.constData())));
         return;
     }
     case Forma::Dizionario:
@@ -284,7 +310,7 @@ void ColonnaValori::Rimuovi(std::size_t riga)
     case Forma::Dizionario: at(codici_); break;
     case Forma::Interi: at(interi_); at(nulli_); break;
     case Forma::Decimali: at(decimali_); at(nulli_); break;
-    case Forma::Testi: at(tratti_); break;   // its text stays in the pool, unreferenced
+    case Forma::Testi: at(tratti_); at(abbreviati_); break;   // its text stays in the pool, unreferenced
     case Forma::Varianti: at(varianti_); break;
     }
     --righe_;
@@ -296,7 +322,7 @@ void ColonnaValori::Permuta(const std::vector<int>& ordine)
     case Forma::Dizionario: permuta(codici_, ordine); break;
     case Forma::Interi: permuta(interi_, ordine); permuta(nulli_, ordine); break;
     case Forma::Decimali: permuta(decimali_, ordine); permuta(nulli_, ordine); break;
-    case Forma::Testi: permuta(tratti_, ordine); break;
+    case Forma::Testi: permuta(tratti_, ordine); permuta(abbreviati_, ordine); break;
     case Forma::Varianti: permuta(varianti_, ordine); break;
     }
 }
@@ -313,7 +339,64 @@ void ColonnaValori::Compatta()
     interi_.shrink_to_fit();
     decimali_.shrink_to_fit();
     tratti_.shrink_to_fit();
+    abbreviati_.shrink_to_fit();
     latino_.shrink_to_fit();
     utf16_.shrink_to_fit();
     varianti_.shrink_to_fit();
+}
+
+std::uint32_t ColonnaValori::abbrevia(QStringView t)
+{
+    std::uint32_t chiave = 0;
+    for (qsizetype i = 0; i < 4 && i < t.size(); ++i) {
+        char16_t c = t[i].unicode();
+        if (c == 0 || c >= 0x80)
+            return Ignota;   // Qt folds some other characters to ASCII letters
+        if (c >= u'A' && c <= u'Z')
+            c = char16_t(c + 32);
+        chiave |= std::uint32_t(c) << (8 * i);
+    }
+    return chiave;
+}
+
+void ColonnaValori::Iniziano(const std::vector<int>* righe, std::vector<int>& esito, QStringView inizio) const
+{
+    const std::size_t quante = righe ? righe->size() : righe_;
+    auto scorri = [&](auto&& passa) {
+        for (std::size_t k = 0; k < quante; ++k) {
+            const int r = righe ? (*righe)[k] : static_cast<int>(k);
+            if (passa(static_cast<std::size_t>(r)))
+                esito.push_back(r);
+        }
+    };
+    auto nelPool = [this](const Tratto& t, QStringView inizio) {
+        return largo_ ? iniziaCon(QStringView(utf16_.data() + t.inizio, t.lunghezza), inizio)
+                      : iniziaCon(QLatin1StringView(latino_.data() + t.inizio, t.lunghezza), inizio);
+    };
+    if (forma_ != Forma::Testi) {
+        scorri([&](std::size_t r) { return ProvaTesto(r, [inizio](auto t) { return iniziaCon(t, inizio); }); });
+        return;
+    }
+    const std::uint32_t atteso = abbrevia(inizio);
+    if (atteso == Ignota) {
+        scorri([&](std::size_t r) {
+            const Tratto& t = tratti_[r];
+            return t.lunghezza != NessunTesto && nelPool(t, inizio);
+        });
+        return;
+    }
+    // An ASCII beginning: its first (up to four) characters against the rows' abbreviations;
+    // the pool is read for what a row's abbreviation cannot tell.
+    const qsizetype noti = std::min<qsizetype>(4, inizio.size());
+    const std::uint32_t maschera = noti == 4 ? UINT32_MAX : (std::uint32_t(1) << (8 * noti)) - 1;
+    scorri([&](std::size_t r) {
+        const std::uint32_t chiave = abbreviati_[r];
+        if (chiave == Ignota) {
+            const Tratto& t = tratti_[r];
+            return t.lunghezza != NessunTesto && nelPool(t, inizio);
+        }
+        if ((chiave & maschera) != atteso)
+            return false;
+        return inizio.size() <= 4 || nelPool(tratti_[r], inizio);
+    });
 }

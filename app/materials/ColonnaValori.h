@@ -32,6 +32,10 @@ public:
     // false for a null value.
     template <class Prova>
     bool ProvaTesto(std::size_t riga, Prova&& prova) const;
+    // The rows of righe (every row when null), in their order, whose value is not null and
+    // whose text begins with inizio ignoring case, exactly as QString::startsWith with
+    // Qt::CaseInsensitive says; appended to esito.
+    void Iniziano(const std::vector<int>* righe, std::vector<int>& esito, QStringView inizio) const;
 
 private:
     enum class Forma { Dizionario, Interi, Decimali, Testi, Varianti };
@@ -76,6 +80,12 @@ private:
     std::vector<double> decimali_;
 
     std::vector<Tratto> tratti_;
+    // A text's first four characters folded to lower case, one byte each (0 past its end),
+    // when they are plain ASCII; Ignota otherwise. A short ASCII beginning is settled on them
+    // without reading the pool.
+    static constexpr std::uint32_t Ignota = UINT32_MAX;
+    static std::uint32_t abbrevia(QStringView t);
+    std::vector<std::uint32_t> abbreviati_;
     bool largo_ = false;      // the pool holds UTF-16
     std::string latino_;
     std::u16string utf16_;
@@ -113,3 +123,4 @@ bool ColonnaValori::ProvaTesto(std::size_t riga, Prova&& prova) const
     }
     return comeTesto(Valore(riga));
 }
+

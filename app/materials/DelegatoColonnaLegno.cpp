@@ -28,7 +28,8 @@ QString DelegatoColonnaLegno::TestoDecimale(const QVariant& valore)
     if (!ok || !std::isfinite(numero))
         return {};
     // Negative zero would print as "-0,00".
-    return QLocale(QLocale::Italian, QLocale::Italy).toString(numero == 0 ? 0.0 : numero, 'f', 2);
+    static const QLocale italiano(QLocale::Italian, QLocale::Italy);   // looked up once, not per cell
+    return italiano.toString(numero == 0 ? 0.0 : numero, 'f', 2);
 }
 
 QString DelegatoColonnaLegno::displayText(const QVariant& valore, const QLocale& locale) const

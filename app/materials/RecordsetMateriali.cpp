@@ -116,29 +116,6 @@ quint64& scritture()
     return n;
 }
 
-// t begins with inizio, ignoring case, exactly as startsWith with Qt::CaseInsensitive says
-// (t a QStringView or a QLatin1StringView): plain ASCII pairs are settled here (most rows
-// differ in their first letters), any other character hands the whole comparison to Qt.
-template <class Vista>
-bool iniziaCon(Vista t, QStringView inizio)
-{
-    if (t.size() < inizio.size())
-        return t.startsWith(inizio, Qt::CaseInsensitive);
-    for (qsizetype i = 0; i < inizio.size(); ++i) {
-        const char16_t a = t[i].unicode();
-        const char16_t b = inizio[i].unicode();
-        if (a == b)
-            continue;
-        if (a >= 0x80 || b >= 0x80)
-            return t.startsWith(inizio, Qt::CaseInsensitive);
-        const char16_t la = (a >= u'A' && a <= u'Z') ? char16_t(a + 32) : a;
-        const char16_t lb = (b >= u'A' && b <= u'Z') ? char16_t(b + 32) : b;
-        if (la != lb)
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 RecordsetMateriali::RecordsetMateriali() = default;
@@ -619,7 +596,6 @@ void RecordsetMateriali::ricostruisciVista(bool soloVista)
     const ColonnaValori* descrizioni = colonna < 0 ? nullptr : &colonne_[static_cast<std::size_t>(colonna)];
     const ColonnaValori* classi = classe < 0 ? nullptr : &colonne_[static_cast<std::size_t>(classe)];
     // A text is looked at where it lies (a null value never passes).
-    auto inizia = [this](auto t) { return iniziaCon(t, QStringView(filtro_)); };
     auto contiene = [this](auto t) { return t.contains(QStringView(cerca_), Qt::CaseInsensitive); };
     const int quante = soloVista ? static_cast<int>(candidati.size()) : static_cast<int>(quanteRighe());
     if (filtro_.isEmpty() && cerca_.isEmpty() && !soloVista) {
@@ -628,13 +604,24 @@ void RecordsetMateriali::ricostruisciVista(bool soloVista)
             vista_[static_cast<std::size_t>(i)] = i;
         return;
     }
-    for (int k = 0; k < quante; ++k) {
-        const int i = soloVista ? candidati[static_cast<std::size_t>(k)] : k;
+    // The beginning first, over the whole column at once; the search then over what is left.
+    std::vector<int> dopoFiltro;
+    const std::vector<int>* restanti = soloVista ? &candidati : nullptr;
+    if (!filtro_.isEmpty()) {
+        if (!descrizioni)
+            return;
+        std::vector<int>& scelte = cerca_.isEmpty() ? vista_ : dopoFiltro;
+        scelte.reserve(static_cast<std::size_t>(quante));
+        descrizioni->Iniziano(restanti, scelte, filtro_);
+        if (cerca_.isEmpty())
+            return;
+        restanti = &dopoFiltro;
+    }
+    const int daCercare = restanti ? static_cast<int>(restanti->size()) : quante;
+    for (int k = 0; k < daCercare; ++k) {
+        const int i = restanti ? (*restanti)[static_cast<std::size_t>(k)] : k;
         const std::size_t r = static_cast<std::size_t>(i);
-        if (!filtro_.isEmpty() && (!descrizioni || !descrizioni->ProvaTesto(r, inizia)))
-            continue;
-        if (!cerca_.isEmpty() && !(classi && classi->ProvaTesto(r, contiene)) &&
-            !(descrizioni && descrizioni->ProvaTesto(r, contiene)))
+        if (!(classi && classi->ProvaTesto(r, contiene)) && !(descrizioni && descrizioni->ProvaTesto(r, contiene)))
             continue;
         vista_.push_back(i);
     }
