@@ -153,6 +153,71 @@ bool ColonnaValori::codice(const QVariant& valore, quint16& esito)
 
 void ColonnaValori::Aggiungi(const QVariant& valore) { Imposta(righe_, valore); }
 
+bool ColonnaValori::codiceNoto(const Chiave& chiave)
+{
+    const auto trovato = codiceDi_.find(chiave);
+    if (trovato == codiceDi_.end())
+        return false;
+    codici_.push_back(trovato->second);
+    ++righe_;
+    return true;
+}
+
+void ColonnaValori::AggiungiIntero(qint64 valore)
+{
+    if (forma_ == Forma::Interi) {
+        interi_.push_back(valore);
+        nulli_.push_back(false);
+        ++righe_;
+        return;
+    }
+    if (forma_ == Forma::Dizionario) {
+        Chiave chiave;
+        chiave.tipo = QMetaType::LongLong;
+        chiave.bit = static_cast<quint64>(valore);
+        if (codiceNoto(chiave))
+            return;
+    }
+    Aggiungi(QVariant::fromValue(static_cast<qlonglong>(valore)));
+}
+
+void ColonnaValori::AggiungiDecimale(double valore)
+{
+    if (forma_ == Forma::Decimali) {
+        decimali_.push_back(valore);
+        nulli_.push_back(false);
+        ++righe_;
+        return;
+    }
+    if (forma_ == Forma::Dizionario) {
+        Chiave chiave;
+        chiave.tipo = QMetaType::Double;
+        std::memcpy(&chiave.bit, &valore, sizeof valore);
+        if (codiceNoto(chiave))
+            return;
+    }
+    Aggiungi(QVariant(valore));
+}
+
+void ColonnaValori::AggiungiAscii(const char* testo, std::size_t lunghezza)
+{
+    const std::size_t usato = largo_ ? utf16_.size() : latino_.size();
+    if (forma_ == Forma::Testi && usato + lunghezza < NessunTesto) {
+        Tratto t;
+        t.inizio = static_cast<std::uint32_t>(usato);
+        t.lunghezza = static_cast<std::uint32_t>(lunghezza);
+        if (largo_)
+            utf16_.append(testo, testo + lunghezza);
+        else
+            latino_.append(testo, lunghezza);
+        tratti_.push_back(t);
+        abbreviati_.push_back(abbrevia(QLatin1StringView(testo, static_cast<qsizetype>(lunghezza))));
+        ++righe_;
+        return;
+    }
+    Aggiungi(QString::fromLatin1(testo, static_cast<qsizetype>(lunghezza)));
+}
+
 void ColonnaValori::Imposta(std::size_t riga, const QVariant& valore)
 {
     if (forma_ == Forma::Dizionario) {
@@ -219,7 +284,7 @@ void ColonnaValori::metti(std::size_t riga, const QVariant& valore)
         }
         mettiIn(tratti_, riga, t);
         mettiIn(abbreviati_, riga,
-                valore.isNull() ? Ignota : abbrevia(*static_cast<const QString*>(valore.constData())));
+                valore.isNull() ? Ignota : abbrevia(QStringView(*static_cast<const QString*>(valore.constData()))));
         return;
     }
     case Forma::Dizionario:
@@ -345,7 +410,8 @@ void ColonnaValori::Compatta()
     varianti_.shrink_to_fit();
 }
 
-std::uint32_t ColonnaValori::abbrevia(QStringView t)
+template <class Vista>
+std::uint32_t ColonnaValori::abbrevia(Vista t)
 {
     std::uint32_t chiave = 0;
     for (qsizetype i = 0; i < 4 && i < t.size(); ++i) {

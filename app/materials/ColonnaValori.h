@@ -19,6 +19,11 @@ class ColonnaValori {
 public:
     std::size_t Righe() const { return righe_; }
     void Aggiungi(const QVariant& valore);
+    // The same for a qlonglong, a double, a QString of plain ASCII, without making a QVariant
+    // where the column's form needs none.
+    void AggiungiIntero(qint64 valore);
+    void AggiungiDecimale(double valore);
+    void AggiungiAscii(const char* testo, std::size_t lunghezza);
     void Imposta(std::size_t riga, const QVariant& valore);
     QVariant Valore(std::size_t riga) const;
     void Rimuovi(std::size_t riga);
@@ -61,6 +66,7 @@ private:
     static Forma formaDi(const QVariant& valore);
     bool entra(const QVariant& valore) const;   // fits the present array or pool form
     bool codice(const QVariant& valore, quint16& esito);
+    bool codiceNoto(const Chiave& chiave);   // appends the code of a value already in the dictionary
     void passaA(Forma nuova);
     void metti(std::size_t riga, const QVariant& valore);   // riga == righe_: appended
     bool testo(const QString& t, Tratto& tratto);
@@ -84,7 +90,8 @@ private:
     // when they are plain ASCII; Ignota otherwise. A short ASCII beginning is settled on them
     // without reading the pool.
     static constexpr std::uint32_t Ignota = UINT32_MAX;
-    static std::uint32_t abbrevia(QStringView t);
+    template <class Vista>
+    static std::uint32_t abbrevia(Vista t);   // t a QStringView or a QLatin1StringView
     std::vector<std::uint32_t> abbreviati_;
     bool largo_ = false;      // the pool holds UTF-16
     std::string latino_;

@@ -1,5 +1,7 @@
 #include "materials/RecordsetMateriali.h"
 
+#include "materials/LetturaSqlite.h"
+
 #include "calcolo/ProprietaMateriali.h"
 
 #include <QLocale>
@@ -136,6 +138,12 @@ bool RecordsetMateriali::Apri(const QString& sql, const QString& connessione)
         if (!db.isValid() || !db.isOpen()) {
             fallisci(QStringLiteral("La connessione al database dei materiali non è aperta."),
                      ErroreConnessione);
+        } else if (const LetturaSqlite::Esito letto = LetturaSqlite::Leggi(db, sql, campi_, colonne_, errore_, numeroErrore_);
+                   letto != LetturaSqlite::Esito::NonSqlite) {
+            esito = letto == LetturaSqlite::Esito::Letto;
+            if (esito)
+                for (ColonnaValori& c : colonne_)
+                    c.Compatta();
         } else {
             QSqlQuery q(db);
             q.setForwardOnly(true);

@@ -1,8 +1,14 @@
 #include "materials/ColonnaValori.h"
+#include "materials/LetturaSqlite.h"
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstring>
@@ -136,4 +142,63 @@ TEST(ColonnaValori, EveryValueReadsBackExactlyThroughEachForm)
         attesi.push_back(caso.valore(3));
         confronta(colonna, attesi);
     }
+}
+
+// Rows read straight from SQLite are the rows the Qt driver hands over: names, kinds, nulls,
+// empty texts, texts past ASCII, blobs, a text in a number's column, a failing query.
+TEST(LetturaSqlite, ReadsEveryValueAsTheQtDriverDoes)
+{
+    QTemporaryDir cartella;
+    ASSERT_TRUE(cartella.isValid());
+    const QString nome = QStringLiteral("lettura_diretta");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nome);
+        db.setDatabaseName(cartella.filePath(QStringLiteral("prova.db")));
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE t (n INTEGER, r REAL, \"Cl\"\"asse\" TEXT, m)")));
+        // More rows than a dictionary takes, so every column leaves it on the way.
+        ASSERT_TRUE(q.exec(QStringLiteral(
+            "WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < 70000) "
+            "INSERT INTO t SELECT CASE WHEN i % 900 = 1 THEN NULL WHEN i = 69000 THEN 'uno' ELSE i * 7 END, "
+            "CASE WHEN i % 800 = 2 THEN NULL ELSE i * 0.25 END, "
+            "CASE i % 6 WHEN 0 THEN 'Abete n.' || i WHEN 1 THEN 'Érable ' || i WHEN 2 THEN '' "
+            "WHEN 3 THEN NULL WHEN 4 THEN 'Łarice ' || i ELSE 'x' || i END, "
+            "CASE i % 5 WHEN 0 THEN i WHEN 1 THEN i * 1.5 WHEN 2 THEN 't' || i WHEN 3 THEN x'00ff10' ELSE NULL END "
+            "FROM k")));
+        q.finish();
+
+        const QString sql = QStringLiteral("SELECT * FROM t ORDER BY rowid DESC");
+        QStringList campi;
+        std::vector<ColonnaValori> colonne;
+        QString errore;
+        int numero = 0;
+        ASSERT_EQ(LetturaSqlite::Leggi(db, sql, campi, colonne, errore, numero), LetturaSqlite::Esito::Letto);
+        QSqlQuery attesa(db);
+        attesa.setForwardOnly(true);
+        ASSERT_TRUE(attesa.exec(sql));
+        QStringList nomi;
+        for (int c = 0; c < attesa.record().count(); ++c)
+            nomi << attesa.record().fieldName(c);
+        EXPECT_EQ(campi, nomi);
+        ASSERT_EQ(colonne.size(), 4u);
+        std::size_t riga = 0;
+        while (attesa.next()) {
+            for (int c = 0; c < 4; ++c)
+                ASSERT_TRUE(identico(attesa.value(c), colonne[static_cast<std::size_t>(c)].Valore(riga)))
+                    << "row " << riga << " column " << c;
+            ++riga;
+        }
+        EXPECT_EQ(riga, 70000u);
+        EXPECT_EQ(colonne[0].Righe(), 70000u);
+
+        campi = QStringList{QStringLiteral("vecchio")};
+        EXPECT_EQ(LetturaSqlite::Leggi(db, QStringLiteral("SELECT * FROM manca"), campi, colonne, errore, numero),
+                  LetturaSqlite::Esito::Fallito);
+        EXPECT_TRUE(errore.contains(QStringLiteral("manca"))) << errore.toStdString();
+        EXPECT_NE(numero, 0);
+        EXPECT_TRUE(campi.isEmpty() && colonne.empty());
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(nome);
 }
