@@ -224,25 +224,18 @@ void ColonnaValori::Imposta(std::size_t riga, const QVariant& valore)
         quint16 c = 0;
         if (codice(valore, c)) {
             mettiIn(codici_, riga, c);
+            // Values that are mostly distinct (a key, a description) gain nothing from the
+            // dictionary: they move to their array or pool as soon as that shows.
+            if (distinti_.size() > PrimiDistinti && distinti_.size() * 2 > righe_ + 1) {
+                if (riga == righe_)
+                    ++righe_;
+                passaA(formaDeiDistinti(nullptr));
+                return;
+            }
         } else {
             // Too many distinct values, or one of another kind: the rows move to the form
             // that holds every value there is and this one.
-            Forma nuova = formaDi(valore);
-            for (const QVariant& v : distinti_) {
-                if (nuova == Forma::Varianti)
-                    break;
-                if (!v.isNull() && formaDi(v) != nuova)
-                    nuova = Forma::Varianti;
-            }
-            QVariant nullo;
-            for (const QVariant& v : distinti_) {
-                if (!v.isNull())
-                    continue;
-                if (nullo.isValid() && v.metaType() != nullo.metaType())
-                    nuova = Forma::Varianti;
-                nullo = v;
-            }
-            passaA(nuova);
+            passaA(formaDeiDistinti(&valore));
             Imposta(riga, valore);
             return;
         }
@@ -255,6 +248,37 @@ void ColonnaValori::Imposta(std::size_t riga, const QVariant& valore)
     }
     if (riga == righe_)
         ++righe_;
+}
+
+// The one form that holds every value of the dictionary (and ancora, when given) as it is:
+// values of one kind, nulls of one type; otherwise QVariants.
+ColonnaValori::Forma ColonnaValori::formaDeiDistinti(const QVariant* ancora) const
+{
+    Forma forma = Forma::Varianti;
+    bool conForma = false;
+    QVariant nullo;
+    bool conNullo = false;
+    auto guarda = [&](const QVariant& v) {
+        if (v.isNull()) {
+            if (conNullo && v.metaType() != nullo.metaType())
+                return false;
+            nullo = v;
+            conNullo = true;
+            return true;
+        }
+        const Forma f = formaDi(v);
+        if (f == Forma::Varianti || (conForma && f != forma))
+            return false;
+        forma = f;
+        conForma = true;
+        return true;
+    };
+    if (ancora && !guarda(*ancora))
+        return Forma::Varianti;
+    for (const QVariant& v : distinti_)
+        if (!guarda(v))
+            return Forma::Varianti;
+    return conForma ? forma : Forma::Varianti;
 }
 
 void ColonnaValori::metti(std::size_t riga, const QVariant& valore)

@@ -61,12 +61,14 @@ private:
     };
     static constexpr std::uint32_t NessunTesto = UINT32_MAX;
     static constexpr std::size_t MassimoDistinti = 65536;
+    static constexpr std::size_t PrimiDistinti = 512;   // seen before judging a column mostly distinct
 
     static bool chiaveDi(const QVariant& valore, Chiave& chiave);
     static Forma formaDi(const QVariant& valore);
     bool entra(const QVariant& valore) const;   // fits the present array or pool form
     bool codice(const QVariant& valore, quint16& esito);
     bool codiceNoto(const Chiave& chiave);   // appends the code of a value already in the dictionary
+    Forma formaDeiDistinti(const QVariant* ancora) const;
     void passaA(Forma nuova);
     void metti(std::size_t riga, const QVariant& valore);   // riga == righe_: appended
     bool testo(const QString& t, Tratto& tratto);

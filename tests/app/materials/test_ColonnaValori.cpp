@@ -104,6 +104,12 @@ TEST(ColonnaValori, EveryValueReadsBackExactlyThroughEachForm)
          molte},
         {"texts, then a number",
          [](int i) { return i == molte - 3 ? QVariant(qlonglong(7)) : QVariant(QStringLiteral("t%1").arg(i)); }, molte},
+        {"whole numbers with nulls of two kinds",
+         [](int i) {
+             return i == 3 ? QVariant() : i == 4 ? nulloDi(QMetaType::fromType<QString>()) : QVariant(qlonglong(i));
+         },
+         2000},
+        {"each decimal twice: the dictionary fills up", [](int i) { return QVariant((i / 2) * 0.5); }, 140000},
         {"whole numbers, then a null of another kind",
          [](int i) { return i == molte - 2 ? nulloDi(QMetaType::fromType<QString>()) : QVariant(qlonglong(i)); }, molte},
     };
