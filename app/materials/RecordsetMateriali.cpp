@@ -573,14 +573,19 @@ void RecordsetMateriali::ordina()
         return;
     const ColonnaValori& numeri = colonne_[static_cast<std::size_t>(colonna)];
     // Null numbers first, then by value.
-    std::vector<std::pair<bool, qlonglong>> chiavi(numeri.Righe());
-    for (std::size_t i = 0; i < chiavi.size(); ++i) {
+    auto chiave = [&numeri](std::size_t i) {
         const QVariant v = numeri.Valore(i);
-        chiavi[i] = {!v.isNull(), v.isNull() ? 0 : v.toLongLong()};
-    }
-    // The archive usually hands its rows over in key order already.
-    if (std::is_sorted(chiavi.begin(), chiavi.end()))
+        return std::pair<bool, qlonglong>(!v.isNull(), v.isNull() ? 0 : v.toLongLong());
+    };
+    // The archive usually hands its rows over in key order already: looked at without a copy.
+    bool ordinate = true;
+    for (std::size_t i = 1; i < numeri.Righe() && ordinate; ++i)
+        ordinate = !(chiave(i) < chiave(i - 1));
+    if (ordinate)
         return;
+    std::vector<std::pair<bool, qlonglong>> chiavi(numeri.Righe());
+    for (std::size_t i = 0; i < chiavi.size(); ++i)
+        chiavi[i] = chiave(i);
     std::vector<int> ordine(chiavi.size());
     for (std::size_t i = 0; i < ordine.size(); ++i)
         ordine[i] = static_cast<int>(i);
