@@ -1,7 +1,6 @@
 #include "report/DocumentoRelazione.h"
 
 #include "calcolo/NodoVerificato.h"
-#include "report/OggettoDisegno.h"
 #include "report/RelazioneComune.h"
 #include "report/RelazioneRiepilogo.h"
 #include "report/SuperficieQTextEdit.h"
@@ -27,7 +26,6 @@ SezioneRelazione SezioneNodo(const clsNodo& nodo, int numero, const FonteCoeffic
         else
             CreaRelNonVerificato(superficie, QString::number(numero), QString(), coefficienti.normativa());
     }
-    OggettoDisegno::Registra(sezione.documento.get());
     return sezione;
 }
 

@@ -24,6 +24,8 @@ struct SezioneRelazione {
     bool verificato = false;                 // the report, not the note
     QString normativa;                       // the calculation's code, as page headers name it
     DatiProgetto progetto;                   // page headers name the project when given
+    // Composed, not laid out: whoever lays it out (the pages work on a copy) registers its
+    // drawings first (OggettoDisegno::Registra), which also makes its layout.
     std::shared_ptr<QTextDocument> documento;
 };
 

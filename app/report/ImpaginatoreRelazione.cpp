@@ -133,12 +133,16 @@ void DisegnaCornice(QPainter& p, const QRectF& area, const Cornice& c, const Sez
     p.restore();
 }
 
-// Lays the document out on the device in the body's width, as one long page.
+// Lays the document out on the device in the body's width, as one long page. Margin and width
+// lay out again a document that has its layout, so they come before it is made (by registering
+// the drawings); the device does not, so the contents are then laid out once on it.
 void Prepara(QTextDocument& doc, QPagedPaintDevice& dispositivo, qreal larghezza)
 {
-    doc.documentLayout()->setPaintDevice(&dispositivo);
     doc.setDocumentMargin(0);
     doc.setPageSize(QSizeF(larghezza, 1e9));
+    OggettoDisegno::Registra(&doc);
+    doc.documentLayout()->setPaintDevice(&dispositivo);
+    doc.markContentsDirty(0, doc.characterCount());
 }
 
 // Where each page of the document begins and ends: a page holds the whole lines that fit,
@@ -204,7 +208,6 @@ int Impagina(QPagedPaintDevice& dispositivo, const std::vector<SezioneRelazione>
         if (avanzamento && !avanzamento(fatti++, passi))
             return ferma();
         documenti.emplace_back(s.documento->clone(nullptr));
-        OggettoDisegno::Registra(documenti.back().get());
         Prepara(*documenti.back(), dispositivo, c.corpo.width());
         impaginati.push_back(Pagine(*documenti.back(), c.corpo.height()));
         pagine += static_cast<int>(impaginati.back().size());

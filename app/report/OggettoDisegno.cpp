@@ -34,7 +34,6 @@ void OggettoDisegno::Registra(QTextDocument* documento)
 
 void OggettoDisegno::Inserisci(QTextCursor& cursore, const DisegnoNodo& disegno)
 {
-    Registra(cursore.document());
     QTextCharFormat formato;
     formato.setObjectType(Tipo);
     formato.setProperty(Dati, QVariant::fromValue(disegno));

@@ -21,7 +21,8 @@ public:
     // needs it again. Idempotent.
     static void Registra(QTextDocument* documento);
 
-    // Appends the drawing at the cursor, on the document the cursor belongs to.
+    // Appends the drawing at the cursor, on the document the cursor belongs to; the document
+    // draws it once registered (before or after: registering makes the document's layout).
     static void Inserisci(QTextCursor& cursore, const DisegnoNodo& disegno);
 
     QSizeF intrinsicSize(QTextDocument* doc, int posInDocument, const QTextFormat& format) override;

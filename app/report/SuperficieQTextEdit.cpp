@@ -110,6 +110,10 @@ void SuperficieQTextEdit::apriBlocco()
 
 void SuperficieQTextEdit::Disegno(const DisegnoNodo& disegno)
 {
+    // A box has its layout already; a document alone is not laid out while it is composed
+    // (making its layout would lay it out): who lays it out registers the drawings.
+    if (box_)
+        OggettoDisegno::Registra(documento_);
     apriBlocco();
     OggettoDisegno::Inserisci(cursore_, disegno);
 }
