@@ -163,40 +163,35 @@ bool ColonnaValori::codiceNoto(const Chiave& chiave)
     return true;
 }
 
-void ColonnaValori::AggiungiIntero(qint64 valore)
+template <class T>
+void ColonnaValori::aggiungiNumero(Forma propria, std::vector<T>& valori, T valore, int tipo, quint64 bit)
 {
-    if (forma_ == Forma::Interi) {
-        interi_.push_back(valore);
+    if (forma_ == propria) {
+        valori.push_back(valore);
         nulli_.push_back(false);
         ++righe_;
         return;
     }
     if (forma_ == Forma::Dizionario) {
         Chiave chiave;
-        chiave.tipo = QMetaType::LongLong;
-        chiave.bit = static_cast<quint64>(valore);
+        chiave.tipo = tipo;
+        chiave.bit = bit;
         if (codiceNoto(chiave))
             return;
     }
-    Aggiungi(QVariant::fromValue(static_cast<qlonglong>(valore)));
+    Aggiungi(QVariant::fromValue(valore));
+}
+
+void ColonnaValori::AggiungiIntero(qint64 valore)
+{
+    aggiungiNumero(Forma::Interi, interi_, valore, QMetaType::LongLong, static_cast<quint64>(valore));
 }
 
 void ColonnaValori::AggiungiDecimale(double valore)
 {
-    if (forma_ == Forma::Decimali) {
-        decimali_.push_back(valore);
-        nulli_.push_back(false);
-        ++righe_;
-        return;
-    }
-    if (forma_ == Forma::Dizionario) {
-        Chiave chiave;
-        chiave.tipo = QMetaType::Double;
-        std::memcpy(&chiave.bit, &valore, sizeof valore);
-        if (codiceNoto(chiave))
-            return;
-    }
-    Aggiungi(QVariant(valore));
+    quint64 bit = 0;
+    std::memcpy(&bit, &valore, sizeof valore);
+    aggiungiNumero(Forma::Decimali, decimali_, valore, QMetaType::Double, bit);
 }
 
 void ColonnaValori::AggiungiAscii(const char* testo, std::size_t lunghezza)
@@ -361,7 +356,7 @@ void ColonnaValori::passaA(Forma nuova)
     tutti.reserve(righe_);
     for (std::size_t i = 0; i < righe_; ++i)
         tutti.push_back(Valore(i));
-    Svuota();
+    *this = ColonnaValori();
     forma_ = nuova;
     for (const QVariant& v : tutti) {
         metti(righe_, v);
@@ -416,11 +411,6 @@ void ColonnaValori::Permuta(const std::vector<int>& ordine)
     }
 }
 
-void ColonnaValori::Svuota()
-{
-    *this = ColonnaValori();
-}
-
 void ColonnaValori::Compatta()
 {
     codici_.shrink_to_fit();
@@ -459,7 +449,10 @@ void ColonnaValori::Iniziano(const std::vector<int>* righe, std::vector<int>& es
                 esito.push_back(r);
         }
     };
-    auto nelPool = [this](const Tratto& t, QStringView inizio) {
+    auto nelPool = [this, inizio](std::size_t r) {
+        const Tratto& t = tratti_[r];
+        if (t.lunghezza == NessunTesto)
+            return false;
         return largo_ ? iniziaCon(QStringView(utf16_.data() + t.inizio, t.lunghezza), inizio)
                       : iniziaCon(QLatin1StringView(latino_.data() + t.inizio, t.lunghezza), inizio);
     };
@@ -469,10 +462,7 @@ void ColonnaValori::Iniziano(const std::vector<int>* righe, std::vector<int>& es
     }
     const std::uint32_t atteso = abbrevia(inizio);
     if (atteso == Ignota) {
-        scorri([&](std::size_t r) {
-            const Tratto& t = tratti_[r];
-            return t.lunghezza != NessunTesto && nelPool(t, inizio);
-        });
+        scorri(nelPool);
         return;
     }
     // An ASCII beginning: its first (up to four) characters against the rows' abbreviations;
@@ -481,12 +471,10 @@ void ColonnaValori::Iniziano(const std::vector<int>* righe, std::vector<int>& es
     const std::uint32_t maschera = noti == 4 ? UINT32_MAX : (std::uint32_t(1) << (8 * noti)) - 1;
     scorri([&](std::size_t r) {
         const std::uint32_t chiave = abbreviati_[r];
-        if (chiave == Ignota) {
-            const Tratto& t = tratti_[r];
-            return t.lunghezza != NessunTesto && nelPool(t, inizio);
-        }
+        if (chiave == Ignota)
+            return nelPool(r);
         if ((chiave & maschera) != atteso)
             return false;
-        return inizio.size() <= 4 || nelPool(tratti_[r], inizio);
+        return inizio.size() <= 4 || nelPool(r);
     });
 }

@@ -29,7 +29,6 @@ public:
     void Rimuovi(std::size_t riga);
     // Row k becomes the old row ordine[k]; ordine is a permutation of the rows.
     void Permuta(const std::vector<int>& ordine);
-    void Svuota();
     void Compatta();   // returns the arrays' spare room, once the rows are read
 
     // prova(text) for a value that is not null, its text handed as a QStringView or a
@@ -68,6 +67,9 @@ private:
     bool entra(const QVariant& valore) const;   // fits the present array or pool form
     bool codice(const QVariant& valore, quint16& esito);
     bool codiceNoto(const Chiave& chiave);   // appends the code of a value already in the dictionary
+    // A number of the kind of form propria (its array valori), bit its bits for the dictionary.
+    template <class T>
+    void aggiungiNumero(Forma propria, std::vector<T>& valori, T valore, int tipo, quint64 bit);
     Forma formaDeiDistinti(const QVariant* ancora) const;
     void passaA(Forma nuova);
     void metti(std::size_t riga, const QVariant& valore);   // riga == righe_: appended

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -141,9 +142,6 @@ bool RecordsetMateriali::Apri(const QString& sql, const QString& connessione)
         } else if (const LetturaSqlite::Esito letto = LetturaSqlite::Leggi(db, sql, campi_, colonne_, errore_, numeroErrore_);
                    letto != LetturaSqlite::Esito::NonSqlite) {
             esito = letto == LetturaSqlite::Esito::Letto;
-            if (esito)
-                for (ColonnaValori& c : colonne_)
-                    c.Compatta();
         } else {
             QSqlQuery q(db);
             q.setForwardOnly(true);
@@ -163,13 +161,13 @@ bool RecordsetMateriali::Apri(const QString& sql, const QString& connessione)
                     campi_.clear();
                     colonne_.clear();
                 } else {
-                    for (ColonnaValori& c : colonne_)
-                        c.Compatta();
                     esito = true;
                 }
             }
         }
     }
+    for (ColonnaValori& c : colonne_)
+        c.Compatta();
     ordina();
     ricostruisciVista();
     posizione_ = 0;
@@ -246,6 +244,14 @@ int RecordsetMateriali::rigaCorrente() const
     if (BOF() || Fine())
         return -1;
     return vista_[static_cast<std::size_t>(posizione_)];
+}
+
+QVariant RecordsetMateriali::numeroDi(int indice) const
+{
+    const int colonna = indiceCampo(QStringLiteral("Numero"));
+    if (indice < 0 || colonna < 0)
+        return {};
+    return colonne_[static_cast<std::size_t>(colonna)].Valore(static_cast<std::size_t>(indice));
 }
 
 RecordsetMateriali::Riga RecordsetMateriali::riga(int indice) const
@@ -455,10 +461,7 @@ bool RecordsetMateriali::Update()
     const int corrente = rigaCorrente();
     if (sospeso_ == Sospeso::Modifica && corrente < 0)
         return fallisci(QStringLiteral("Nessun record corrente."), ErroreOperazione);
-    const int colNumero = indiceCampo(QStringLiteral("Numero"));
-    if (!scrivi(corrente < 0 || colNumero < 0
-                    ? QVariant()
-                    : colonne_[static_cast<std::size_t>(colNumero)].Valore(static_cast<std::size_t>(corrente))))
+    if (!scrivi(numeroDi(corrente)))
         return false;   // the pending record stays for CancelUpdate or another try
 
     emit primaDelCambio();
@@ -485,9 +488,7 @@ bool RecordsetMateriali::Delete()
     if (corrente < 0)
         return fallisci(QStringLiteral("Nessun record corrente."), ErroreOperazione);
     sospeso_ = Sospeso::Nessuno;
-    const int colNumero = indiceCampo(QStringLiteral("Numero"));
-    if (!scrivi(colNumero < 0 ? QVariant()
-                              : colonne_[static_cast<std::size_t>(colNumero)].Valore(static_cast<std::size_t>(corrente))))
+    if (!scrivi(numeroDi(corrente)))
         return false;
 
     emit primaDelCambio();
@@ -587,8 +588,7 @@ void RecordsetMateriali::ordina()
     for (std::size_t i = 0; i < chiavi.size(); ++i)
         chiavi[i] = chiave(i);
     std::vector<int> ordine(chiavi.size());
-    for (std::size_t i = 0; i < ordine.size(); ++i)
-        ordine[i] = static_cast<int>(i);
+    std::iota(ordine.begin(), ordine.end(), 0);
     std::stable_sort(ordine.begin(), ordine.end(), [&chiavi](int x, int y) {
         return chiavi[static_cast<std::size_t>(x)] < chiavi[static_cast<std::size_t>(y)];
     });

@@ -87,6 +87,7 @@ private:
     int indiceCampo(const QString& nome) const;
     int rigaCorrente() const;      // index into the columns; -1 with no current record
     Riga riga(int indice) const;
+    QVariant numeroDi(int indice) const;   // the row's Numero; null without the row or the field
     std::size_t quanteRighe() const;
     bool converti(int colonna, const QVariant& valore, QVariant& convertito);
     bool scrivi(const QVariant& numeroAttuale);   // the record's Numero in the database

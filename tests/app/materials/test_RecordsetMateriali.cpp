@@ -5,6 +5,12 @@ using namespace DatabaseMateriali;
 
 namespace {
 
+// One state of the filter box and of the search box.
+struct Passo {
+    const char* filtro;
+    const char* cerca;
+};
+
 class Recordset : public ArchivioProva {
 protected:
     void SetUp() override
@@ -312,10 +318,6 @@ TEST_F(Recordset, TypingAndErasingKeepTheRowsOfAFreshFilter)
     ASSERT_TRUE(aggiungi(*aggiunte, 31, QStringLiteral("legno massiccio èrba c24")));
     auto rs = apri(QStringLiteral("Select * from Legno "));
     ASSERT_TRUE(rs);
-    struct Passo {
-        const char* filtro;
-        const char* cerca;
-    };
     const Passo passi[] = {
         {"L", ""}, {"Le", ""}, {"Legno massiccio ", ""}, {"Legno massiccio è", ""}, {"Legno massiccio È", "c"},
         {"Legno massiccio È", "c2"}, {"Legno massiccio È", "c24"}, {"Legno massiccio È", "c2"}, {"Legno massiccio", "c2"},
@@ -392,10 +394,6 @@ TEST_F(Recordset, ALargeArchiveReadsFiltersAndWritesAsItsTextsSay)
                  QStringLiteral("X").contains(cerca, Qt::CaseInsensitive)))
                 n << m.numero;
         return n;
-    };
-    struct Passo {
-        const char* filtro;
-        const char* cerca;
     };
     const Passo passi[] = {{"é", ""}, {"ÉRABLE ß", ""}, {"érable n.1", ""}, {"ł", ""}, {"", "ß N.7"},
                            {"a", "n.6999"}, {"", "x"}, {"AB", ""}, {"abe", ""}, {"ABETE N.69", ""},
