@@ -84,12 +84,15 @@ QFont caratteri(int pixel, bool grassetto) {
     return f;
 }
 
-// The title, filled with a light band whose centre slides from left to right.
-void disegnaTitolo(QPainter& p, int indice) {
-    const QString titolo = QStringLiteral("Trevon-SL");
-    const QFont f = caratteri(24, true);
+// The title's outline, made once for every frame: glyph outlines are the costly part.
+QPainterPath percorsoTitolo() {
     QPainterPath percorso;
-    percorso.addText(xTesto, 29, f, titolo);
+    percorso.addText(xTesto, 29, caratteri(24, true), QStringLiteral("Trevon-SL"));
+    return percorso;
+}
+
+// The title, filled with a light band whose centre slides from left to right.
+void disegnaTitolo(QPainter& p, const QPainterPath& percorso, int indice) {
     const QRectF r = percorso.boundingRect();
     const double centro = -0.2 + 1.4 * (indice - 1) / (NumeroFotogrammi - 1);
     QLinearGradient g(r.left(), 0, r.right(), 0);
@@ -123,31 +126,56 @@ void disegnaSottotitolo(QPainter& p) {
     p.drawText(QPointF(xTesto, 50), testo);
 }
 
+void preparaPittore(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+}
+
+// What every frame shares: the background, the supports, the subtitle and the border. The
+// subtitle lies right of the truss and below the title, and the border's pixels are the strip's
+// edge, which nothing else reaches: drawing them before the rest leaves every pixel as if they
+// were drawn after it.
+QPixmap sfondoComune() {
+    QPixmap immagine(Larghezza, Altezza);
+    QPainter p(&immagine);
+    preparaPittore(p);
+    QLinearGradient sfondo(0, 0, 0, Altezza);
+    sfondo.setColorAt(0, QColor(0x0B, 0x2A, 0x5B));
+    sfondo.setColorAt(1, QColor(0x15, 0x45, 0x85));
+    p.fillRect(immagine.rect(), sfondo);
+    disegnaAppoggi(p);
+    disegnaSottotitolo(p);
+    p.setPen(QColor(0x06, 0x18, 0x38));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(immagine.rect().adjusted(0, 0, -1, -1));
+    return immagine;
+}
+
+QPixmap fotogramma(const QPixmap& sfondo, const QPainterPath& titolo, int indice) {
+    QPixmap immagine = sfondo.copy();
+    QPainter p(&immagine);
+    preparaPittore(p);
+    disegnaCapriata(p, indice);
+    evidenziaNodo(p, indice);
+    disegnaTitolo(p, titolo, indice);
+    return immagine;
+}
+
 }  // namespace
 
 QPixmap Fotogramma(int indice) {
     if (indice < 1 || indice > NumeroFotogrammi)
         return QPixmap();
-    QPixmap immagine(Larghezza, Altezza);
-    QPainter p(&immagine);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    return fotogramma(sfondoComune(), percorsoTitolo(), indice);
+}
 
-    QLinearGradient sfondo(0, 0, 0, Altezza);
-    sfondo.setColorAt(0, QColor(0x0B, 0x2A, 0x5B));
-    sfondo.setColorAt(1, QColor(0x15, 0x45, 0x85));
-    p.fillRect(immagine.rect(), sfondo);
-
-    disegnaAppoggi(p);
-    disegnaCapriata(p, indice);
-    evidenziaNodo(p, indice);
-    disegnaTitolo(p, indice);
-    disegnaSottotitolo(p);
-
-    p.setPen(QColor(0x06, 0x18, 0x38));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(immagine.rect().adjusted(0, 0, -1, -1));
-    return immagine;
+std::array<QPixmap, NumeroFotogrammi> Fotogrammi() {
+    const QPixmap sfondo = sfondoComune();
+    const QPainterPath titolo = percorsoTitolo();
+    std::array<QPixmap, NumeroFotogrammi> fotogrammi;
+    for (int i = 0; i < NumeroFotogrammi; ++i)
+        fotogrammi[i] = fotogramma(sfondo, titolo, i + 1);
+    return fotogrammi;
 }
 
 }  // namespace BannerTrevon

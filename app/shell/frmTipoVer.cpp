@@ -39,10 +39,11 @@ frmTipoVer::frmTipoVer(QWidget* parent) : QWidget(parent) {
     setWindowTitle("Trevon-SL");
     setFixedSize(BannerTrevon::Larghezza, BannerTrevon::Altezza + altezzaPannello);
 
+    const auto fotogrammi = BannerTrevon::Fotogrammi();
     for (int i = 0; i < BannerTrevon::NumeroFotogrammi; ++i) {
         PicBase_[i] = new QLabel(this);
         PicBase_[i]->setObjectName(QString("PicBase(%1)").arg(i + 1));
-        PicBase_[i]->setPixmap(BannerTrevon::Fotogramma(i + 1));
+        PicBase_[i]->setPixmap(fotogrammi[i]);
         PicBase_[i]->hide();
     }
 

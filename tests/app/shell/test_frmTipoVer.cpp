@@ -244,9 +244,11 @@ TEST(BannerFrames, FifteenDistinctFramesOfThreeHundredBySixty) {
     EXPECT_TRUE(BannerTrevon::Fotogramma(0).isNull());
     EXPECT_TRUE(BannerTrevon::Fotogramma(16).isNull());
     QList<QImage> immagini;
+    const auto insieme = BannerTrevon::Fotogrammi();   // the start window's frames, drawn at once
     for (int i = 1; i <= BannerTrevon::NumeroFotogrammi; ++i) {
         const QImage im = BannerTrevon::Fotogramma(i).toImage();
         ASSERT_EQ(im.size(), QSize(300, 60)) << i;
+        EXPECT_EQ(insieme[i - 1].toImage(), im) << i;
         for (int j = 0; j < immagini.size(); ++j)
             EXPECT_NE(im, immagini[j]) << "frames " << j + 1 << " and " << i;
         immagini.append(im);
