@@ -133,16 +133,23 @@ void DisegnaCornice(QPainter& p, const QRectF& area, const Cornice& c, const Sez
     p.restore();
 }
 
-// Lays the document out on the device in the body's width, as one long page. Margin and width
-// lay out again a document that has its layout, so they come before it is made (by registering
-// the drawings); the device does not, so the contents are then laid out once on it.
+// Lays the document out on the device in the body's width, as one long page, once. Margin and
+// width lay out again a document that has its layout, so they come first; the layout lays the
+// document out as it is made, so the device and the drawings' handler are given to it from the
+// signal that announces it, before that first layout.
 void Prepara(QTextDocument& doc, QPagedPaintDevice& dispositivo, qreal larghezza)
 {
     doc.setDocumentMargin(0);
     doc.setPageSize(QSizeF(larghezza, 1e9));
-    OggettoDisegno::Registra(&doc);
-    doc.documentLayout()->setPaintDevice(&dispositivo);
-    doc.markContentsDirty(0, doc.characterCount());
+    const QMetaObject::Connection nuovo =
+        QObject::connect(&doc, &QTextDocument::documentLayoutChanged, [&doc, &dispositivo] {
+            doc.documentLayout()->setPaintDevice(&dispositivo);
+            OggettoDisegno::Registra(&doc);
+        });
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        b.layout()->setCacheEnabled(true);
+    doc.documentLayout();
+    QObject::disconnect(nuovo);
 }
 
 // Where each page of the document begins and ends: a page holds the whole lines that fit,
