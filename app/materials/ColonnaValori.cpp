@@ -147,16 +147,20 @@ bool ColonnaValori::codice(const QVariant& valore, quint16& esito)
         return false;
     esito = static_cast<quint16>(distinti_.size());
     distinti_.push_back(valore);
+    if (!chiave.nullo && chiave.tipo == QMetaType::LongLong)
+        codiceIntero_.emplace(chiave.bit, esito);
+    else if (!chiave.nullo && chiave.tipo == QMetaType::Double)
+        codiceDecimale_.emplace(chiave.bit, esito);
     codiceDi_.emplace(std::move(chiave), esito);
     return true;
 }
 
 void ColonnaValori::Aggiungi(const QVariant& valore) { Imposta(righe_, valore); }
 
-bool ColonnaValori::codiceNoto(const Chiave& chiave)
+bool ColonnaValori::codiceNoto(const std::unordered_map<quint64, quint16>& codici, quint64 bit)
 {
-    const auto trovato = codiceDi_.find(chiave);
-    if (trovato == codiceDi_.end())
+    const auto trovato = codici.find(bit);
+    if (trovato == codici.end())
         return false;
     codici_.push_back(trovato->second);
     ++righe_;
@@ -164,7 +168,8 @@ bool ColonnaValori::codiceNoto(const Chiave& chiave)
 }
 
 template <class T>
-void ColonnaValori::aggiungiNumero(Forma propria, std::vector<T>& valori, T valore, int tipo, quint64 bit)
+void ColonnaValori::aggiungiNumero(Forma propria, std::vector<T>& valori, T valore,
+                                   const std::unordered_map<quint64, quint16>& codici, quint64 bit)
 {
     if (forma_ == propria) {
         valori.push_back(valore);
@@ -172,26 +177,21 @@ void ColonnaValori::aggiungiNumero(Forma propria, std::vector<T>& valori, T valo
         ++righe_;
         return;
     }
-    if (forma_ == Forma::Dizionario) {
-        Chiave chiave;
-        chiave.tipo = tipo;
-        chiave.bit = bit;
-        if (codiceNoto(chiave))
-            return;
-    }
+    if (forma_ == Forma::Dizionario && codiceNoto(codici, bit))
+        return;
     Aggiungi(QVariant::fromValue(valore));
 }
 
 void ColonnaValori::AggiungiIntero(qint64 valore)
 {
-    aggiungiNumero(Forma::Interi, interi_, valore, QMetaType::LongLong, static_cast<quint64>(valore));
+    aggiungiNumero(Forma::Interi, interi_, valore, codiceIntero_, static_cast<quint64>(valore));
 }
 
 void ColonnaValori::AggiungiDecimale(double valore)
 {
     quint64 bit = 0;
     std::memcpy(&bit, &valore, sizeof valore);
-    aggiungiNumero(Forma::Decimali, decimali_, valore, QMetaType::Double, bit);
+    aggiungiNumero(Forma::Decimali, decimali_, valore, codiceDecimale_, bit);
 }
 
 void ColonnaValori::AggiungiAscii(const char* testo, std::size_t lunghezza)

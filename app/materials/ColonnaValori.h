@@ -66,10 +66,12 @@ private:
     static Forma formaDi(const QVariant& valore);
     bool entra(const QVariant& valore) const;   // fits the present array or pool form
     bool codice(const QVariant& valore, quint16& esito);
-    bool codiceNoto(const Chiave& chiave);   // appends the code of a value already in the dictionary
+    // Appends the code of a number already in the dictionary (codici one of its number maps).
+    bool codiceNoto(const std::unordered_map<quint64, quint16>& codici, quint64 bit);
     // A number of the kind of form propria (its array valori), bit its bits for the dictionary.
     template <class T>
-    void aggiungiNumero(Forma propria, std::vector<T>& valori, T valore, int tipo, quint64 bit);
+    void aggiungiNumero(Forma propria, std::vector<T>& valori, T valore,
+                        const std::unordered_map<quint64, quint16>& codici, quint64 bit);
     Forma formaDeiDistinti(const QVariant* ancora) const;
     void passaA(Forma nuova);
     void metti(std::size_t riga, const QVariant& valore);   // riga == righe_: appended
@@ -81,6 +83,10 @@ private:
 
     std::vector<QVariant> distinti_;
     std::unordered_map<Chiave, quint16, HashChiave> codiceDi_;
+    // The codes of the whole numbers and decimals among them again, by their bits alone: a
+    // number read from the archive finds its code without building a key.
+    std::unordered_map<quint64, quint16> codiceIntero_;
+    std::unordered_map<quint64, quint16> codiceDecimale_;
     std::vector<quint16> codici_;
 
     QVariant nullo_;          // the null value of the array and pool forms, as it was put

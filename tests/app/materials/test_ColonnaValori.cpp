@@ -64,6 +64,27 @@ void confronta(const ColonnaValori& colonna, const std::vector<QVariant>& attesi
 
 QVariant nulloDi(QMetaType tipo) { return QVariant(tipo); }
 
+// Appends a value as the archive's reading does: whole numbers, decimals and ASCII texts
+// through their typed appends, anything else (a null QString among it) as a QVariant.
+void aggiungiComeLettura(ColonnaValori& colonna, const QVariant& v)
+{
+    if (!v.isNull() && v.userType() == QMetaType::LongLong) {
+        colonna.AggiungiIntero(v.toLongLong());
+    } else if (!v.isNull() && v.userType() == QMetaType::Double) {
+        colonna.AggiungiDecimale(v.toDouble());
+    } else if (!v.isNull() && v.userType() == QMetaType::QString) {
+        const QString t = v.toString();
+        if (!t.isNull() && std::all_of(t.begin(), t.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+            const QByteArray ascii = t.toLatin1();
+            colonna.AggiungiAscii(ascii.constData(), static_cast<std::size_t>(ascii.size()));
+        } else {
+            colonna.Aggiungi(v);
+        }
+    } else {
+        colonna.Aggiungi(v);
+    }
+}
+
 struct Caso {
     const char* nome;
     std::function<QVariant(int)> valore;   // the value of row i
@@ -112,6 +133,13 @@ TEST(ColonnaValori, EveryValueReadsBackExactlyThroughEachForm)
         {"each decimal twice: the dictionary fills up", [](int i) { return QVariant((i / 2) * 0.5); }, 140000},
         {"whole numbers, then a null of another kind",
          [](int i) { return i == molte - 2 ? nulloDi(QMetaType::fromType<QString>()) : QVariant(qlonglong(i)); }, molte},
+        {"whole numbers, decimals and a null of the same bits",
+         [](int i) {
+             const QVariant v[] = {nulloDi(QMetaType::fromType<qlonglong>()), QVariant(qlonglong(0)), QVariant(0.0),
+                                   QVariant(qlonglong(0x4000000000000000)), QVariant(2.0), QVariant(QStringLiteral("0"))};
+             return v[(i * 7) % 6];
+         },
+         300},
     };
     for (const Caso& caso : casi) {
         SCOPED_TRACE(caso.nome);
@@ -123,6 +151,12 @@ TEST(ColonnaValori, EveryValueReadsBackExactlyThroughEachForm)
         }
         colonna.Compatta();
         confronta(colonna, attesi);
+        {
+            ColonnaValori letta;
+            for (const QVariant& v : attesi)
+                aggiungiComeLettura(letta, v);
+            confronta(letta, attesi);
+        }
 
         // Rewrites with values of the sequence's own kinds, deletions and the rows reversed, in
         // the form the sequence reached; then a text of no kind seen yet and one more row.
