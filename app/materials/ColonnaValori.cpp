@@ -151,15 +151,19 @@ bool ColonnaValori::codice(const QVariant& valore, quint16& esito)
         codiceIntero_.emplace(chiave.bit, esito);
     else if (!chiave.nullo && chiave.tipo == QMetaType::Double)
         codiceDecimale_.emplace(chiave.bit, esito);
+    else if (!chiave.nullo && !chiave.testoNullo && chiave.tipo == QMetaType::QString &&
+             std::all_of(chiave.testo.begin(), chiave.testo.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        codiceAscii_.emplace(chiave.testo.toLatin1().toStdString(), esito);
     codiceDi_.emplace(std::move(chiave), esito);
     return true;
 }
 
 void ColonnaValori::Aggiungi(const QVariant& valore) { Imposta(righe_, valore); }
 
-bool ColonnaValori::codiceNoto(const std::unordered_map<quint64, quint16>& codici, quint64 bit)
+template <class Mappa, class Chiavi>
+bool ColonnaValori::codiceNoto(const Mappa& codici, const Chiavi& chiave)
 {
-    const auto trovato = codici.find(bit);
+    const auto trovato = codici.find(chiave);
     if (trovato == codici.end())
         return false;
     codici_.push_back(trovato->second);
@@ -210,6 +214,8 @@ void ColonnaValori::AggiungiAscii(const char* testo, std::size_t lunghezza)
         ++righe_;
         return;
     }
+    if (forma_ == Forma::Dizionario && codiceNoto(codiceAscii_, std::string(testo, lunghezza)))
+        return;
     Aggiungi(QString::fromLatin1(testo, static_cast<qsizetype>(lunghezza)));
 }
 

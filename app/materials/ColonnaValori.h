@@ -66,8 +66,10 @@ private:
     static Forma formaDi(const QVariant& valore);
     bool entra(const QVariant& valore) const;   // fits the present array or pool form
     bool codice(const QVariant& valore, quint16& esito);
-    // Appends the code of a number already in the dictionary (codici one of its number maps).
-    bool codiceNoto(const std::unordered_map<quint64, quint16>& codici, quint64 bit);
+    // Appends the code of a value already in the dictionary (codici one of its maps by bits or
+    // bytes, chiave the value's there).
+    template <class Mappa, class Chiavi>
+    bool codiceNoto(const Mappa& codici, const Chiavi& chiave);
     // A number of the kind of form propria (its array valori), bit its bits for the dictionary.
     template <class T>
     void aggiungiNumero(Forma propria, std::vector<T>& valori, T valore,
@@ -83,10 +85,11 @@ private:
 
     std::vector<QVariant> distinti_;
     std::unordered_map<Chiave, quint16, HashChiave> codiceDi_;
-    // The codes of the whole numbers and decimals among them again, by their bits alone: a
-    // number read from the archive finds its code without building a key.
+    // The codes of the whole numbers, decimals and ASCII texts among them again, by their bits
+    // or bytes alone: a value read from the archive finds its code without building a key.
     std::unordered_map<quint64, quint16> codiceIntero_;
     std::unordered_map<quint64, quint16> codiceDecimale_;
+    std::unordered_map<std::string, quint16> codiceAscii_;
     std::vector<quint16> codici_;
 
     QVariant nullo_;          // the null value of the array and pool forms, as it was put
