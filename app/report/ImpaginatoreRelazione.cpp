@@ -147,9 +147,14 @@ void Prepara(QTextDocument& doc, QPagedPaintDevice& dispositivo, qreal larghezza
             OggettoDisegno::Registra(&doc);
         });
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        b.layout()->setCacheEnabled(true);
-    doc.documentLayout();
+        b.layout()->setCacheEnabled(true);   // drawing the lines does not shape them again
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
     QObject::disconnect(nuovo);
+    if (layout->paintDevice() != &dispositivo) {   // a layout made without the signal
+        layout->setPaintDevice(&dispositivo);
+        OggettoDisegno::Registra(&doc);
+        doc.markContentsDirty(0, doc.characterCount());
+    }
 }
 
 // Where each page of the document begins and ends: a page holds the whole lines that fit,
