@@ -141,18 +141,18 @@ void Prepara(QTextDocument& doc, QPagedPaintDevice& dispositivo, qreal larghezza
 {
     doc.setDocumentMargin(0);
     doc.setPageSize(QSizeF(larghezza, 1e9));
+    const auto sulDispositivo = [&doc, &dispositivo] {
+        doc.documentLayout()->setPaintDevice(&dispositivo);
+        OggettoDisegno::Registra(&doc);
+    };
     const QMetaObject::Connection nuovo =
-        QObject::connect(&doc, &QTextDocument::documentLayoutChanged, [&doc, &dispositivo] {
-            doc.documentLayout()->setPaintDevice(&dispositivo);
-            OggettoDisegno::Registra(&doc);
-        });
+        QObject::connect(&doc, &QTextDocument::documentLayoutChanged, sulDispositivo);
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         b.layout()->setCacheEnabled(true);   // drawing the lines does not shape them again
-    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    const QAbstractTextDocumentLayout* layout = doc.documentLayout();
     QObject::disconnect(nuovo);
     if (layout->paintDevice() != &dispositivo) {   // a layout made without the signal
-        layout->setPaintDevice(&dispositivo);
-        OggettoDisegno::Registra(&doc);
+        sulDispositivo();
         doc.markContentsDirty(0, doc.characterCount());
     }
 }
